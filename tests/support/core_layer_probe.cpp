@@ -1,0 +1,2 @@
+// Must not compile: the logic library sees Qt Core only.
+#include <QWidget>
