@@ -1,0 +1,40 @@
+#pragma once
+// One running copy per user and window title. The first copy holds a lock
+// file and listens; a later copy asks it to come forward and then ends.
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QLockFile;
+class QLocalServer;
+
+namespace lorvex {
+
+class SingleInstance {
+public:
+    // The name is derived from the user's runtime folder and the exact title,
+    // so a copy in another language or version is a different program.
+    explicit SingleInstance(const QString &windowTitle);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
+
+    // True when this copy is the first one; it then listens for requests.
+    bool tryBecomePrimary();
+    // From a later copy: ask the first one to show its window. Returns whether it was reached.
+    bool askPrimaryToActivate(int timeoutMs = 1000) const;
+    // What the first copy does when asked.
+    void setActivationHandler(std::function<void()> handler);
+
+    QString lockPath() const { return base_ + QStringLiteral(".lock"); }
+    QString serverName() const { return base_ + QStringLiteral(".sock"); }
+
+private:
+    QString base_;
+    std::unique_ptr<QLockFile> lock_;
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void()> onActivate_;
+};
+
+} // namespace lorvex
