@@ -1,0 +1,158 @@
+#include "update/update_notice.h"
+
+#include "app/app_context.h"
+#include "app/app_icon.h"
+#include "app/app_info.h"
+#include "app/clock.h"
+#include "app/settings.h"
+#include "app/shared_state.h"
+#include "app/shell.h"
+#include "update/schedule.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <exception>
+
+namespace lorvex {
+
+namespace {
+
+// Places in 96-dpi pixels: the group box's panel and the panel's label are
+// relative to their holder, the rest to the client area.
+struct Place {
+    const char *name;
+    int x, y, w, h;
+};
+constexpr QSize clientSize(354, 171);
+constexpr Place places[] = {
+    {"SimgeKutusu", 22, 22, 48, 48},
+    {"Çerçeve", 90, 16, 243, 73},
+    {"Altlik", 6, 16, 231, 51},
+    {"Etiket", 4, 4, 223, 43},
+    {"GüncellemeKontrolüOnayi", 90, 96, 243, 19},
+    {"IndirDüğmesi", 90, 128, 155, 23},
+    {"KapatDüğmesi", 250, 128, 83, 23},
+};
+
+template <class W> W *placed(W *widget, const char *name)
+{
+    widget->setObjectName(QString::fromUtf8(name));
+    for (const Place &p : places)
+        if (qstrcmp(p.name, name) == 0)
+            widget->setGeometry(p.x, p.y, p.w, p.h);
+    return widget;
+}
+
+QPixmap programIcon(qreal ratio)
+{
+    const QPixmap picture = iconPicture();
+    return picture.isNull() ? QApplication::windowIcon().pixmap(QSize(48, 48), ratio) : picture;
+}
+
+} // namespace
+
+GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint), ctx_(ctx)
+{
+    setFixedSize(clientSize);
+
+    auto *simge = placed(new QLabel(this), "SimgeKutusu");
+    simge->setPixmap(programIcon(devicePixelRatioF()));
+    simge->setAccessibleName(app_info::productName());
+
+    Çerçeve = placed(new QGroupBox(this), "Çerçeve");
+    Altlik = placed(new QWidget(Çerçeve), "Altlik");
+    Etiket = placed(new QLabel(Altlik), "Etiket");
+    Etiket->setWordWrap(true);
+    Etiket->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    GüncellemeKontrolüOnayi = placed(new QCheckBox(this), "GüncellemeKontrolüOnayi");
+    IndirDüğmesi = placed(new QPushButton(this), "IndirDüğmesi");
+    KapatDüğmesi = placed(new QPushButton(this), "KapatDüğmesi");
+    IndirDüğmesi->setDefault(true);
+
+    connect(IndirDüğmesi, &QPushButton::clicked, this, [this] { IndirDüğmesiClick(); });
+    connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
+
+    yükle();
+
+    // Centred over the owner's client area; on the screen when there is none.
+    QRect place(QPoint(0, 0), clientSize);
+    if (owner)
+        place.moveCenter(owner->window()->geometry().center());
+    else if (screen())
+        place.moveCenter(screen()->availableGeometry().center());
+    setGeometry(place);
+}
+
+void GüncellemeFormu::yükle()
+{
+    const SharedState &s = ctx_.state;
+    // Each step on its own: a failing one is skipped.
+    try {
+        QPalette p = Altlik->palette();
+        p.setColor(QPalette::Window, palette().color(QPalette::Window));
+        Altlik->setPalette(p);
+        Altlik->setAutoFillBackground(true);
+    } catch (const std::exception &) {
+    }
+    try {
+        setWindowTitle(s.msg(158));
+        Çerçeve->setTitle(s.msg(159));
+        Etiket->setText(s.msg(160));
+        GüncellemeKontrolüOnayi->setText(s.msg(161));
+        IndirDüğmesi->setText(s.msg(162));
+        KapatDüğmesi->setText(s.msg(119) + QStringLiteral(" (Esc)"));
+        Çerçeve->setAccessibleName(Çerçeve->title());
+        Etiket->setAccessibleName(Etiket->text());
+        for (QAbstractButton *b : {static_cast<QAbstractButton *>(GüncellemeKontrolüOnayi),
+                                   static_cast<QAbstractButton *>(IndirDüğmesi),
+                                   static_cast<QAbstractButton *>(KapatDüğmesi)})
+            b->setAccessibleName(b->text());
+    } catch (const std::exception &) {
+    }
+}
+
+void GüncellemeFormu::IndirDüğmesiClick()
+{
+    try {
+        ctx_.opener.open(app_info::installerUrl());
+    } catch (const std::exception &) {
+        // Opening is a courtesy; the notice stays as it is.
+    }
+}
+
+void GüncellemeFormu::done(int result)
+{
+    if (!closed_) {
+        closed_ = true;
+        kapanişAdimlari();
+    }
+    QDialog::done(result);
+}
+
+void GüncellemeFormu::kapanişAdimlari()
+{
+    SharedState &s = ctx_.state;
+    const NoticeClosing closing = noticeClosing(GüncellemeKontrolüOnayi->isChecked(), s.GuncellemeAraligi,
+                                                s.SonKontrolTarihi, s.YeniKontrolTarihi, ctx_.clock.today());
+    s.GuncellemeAraligi = closing.schedule;
+    s.SonKontrolTarihi = closing.lastCheck;
+    s.YeniKontrolTarihi = closing.newNext;
+    // The close is never refused: a write the store refuses is skipped.
+    for (const ScheduleWrite &w : closing.writes) {
+        try {
+            if (w.date.isValid())
+                ctx_.settings.writeDate(w.key, w.date);
+            else
+                ctx_.settings.write(w.key, w.text);
+        } catch (const std::exception &) {
+        }
+    }
+}
+
+} // namespace lorvex
