@@ -1,0 +1,68 @@
+#pragma once
+// SonuçFormu: the modal result window. It reports a locked setting as a
+// picture and as text, copies the text and saves the picture as a numbered BMP.
+// No Q_OBJECT: moc cannot read its name; signals go to plain members.
+
+#include "app/app_context.h"
+#include "result/report.h"
+#include "result/result_inputs.h"
+
+#include <QDialog>
+#include <QImage>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QPushButton;
+
+namespace lorvex {
+
+class SonuçFormu final : public QDialog {
+public:
+    // Writes the picture to path; false when it could not.
+    using PictureWriter = std::function<bool(const QImage &picture, const QString &path)>;
+    static bool writeBmp(const QImage &picture, const QString &path);
+
+    // owner is the main window; the window is centred over it.
+    SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &inputs, PictureWriter writer = writeBmp);
+
+    // The persistent image of SonuçKutusu, drawn once at opening.
+    const QImage &picture() const { return picture_; }
+    const result::ReportBlocks &reportText() const { return RaporMetni; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createControls();
+    void load(const ResultInputs &inputs);
+    void centreOver(QWidget *owner);
+    void setCaptions();
+
+    void copyClicked();
+    void saveClicked();
+    void savePicture();
+    bool saved() const;
+    void markSaved();
+
+    AppContext &ctx_;
+    PictureWriter writer_;
+
+    QLabel *SimgeKutusu = nullptr;
+    QLabel *Etiket = nullptr;
+    QLabel *SonuçKutusu = nullptr;
+    QPushButton *KopyalaDüğmesi = nullptr;
+    QPushButton *GörüntüOlarakKaydetDüğmesi = nullptr;
+    QPushButton *KapatDüğmesi = nullptr;
+
+    QString OrtakBelgelerKlasoru;
+    result::NLevels NSeviyeleri{};
+    result::RALevels RASeviyeleri{};
+    result::ReportBlocks RaporMetni;
+    QImage picture_;
+};
+
+// How the main window opens the report: modally, until the user closes it.
+void openResultWindow(QWidget *owner, AppContext &ctx, const ResultInputs &inputs);
+
+} // namespace lorvex
