@@ -1,0 +1,358 @@
+#include "pll/main_window.h"
+
+#include "app/app_info.h"
+#include "app/error_report.h"
+#include "app/error_text.h"
+#include "app/message_box.h"
+#include "app/settings.h"
+#include "app/shared_state.h"
+#include "pll/number_forms.h"
+#include "pll/range_edit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <algorithm>
+#include <cmath>
+
+namespace lorvex {
+
+namespace {
+
+// The stored position is in twips: 1440 to the inch, 15 to a pixel at 96 dpi.
+constexpr double twipsPerPixel = 15.0;
+// Far beyond any screen, and still safe to turn into an int.
+constexpr double farAway = 1.0e7;
+
+std::optional<QString> selectedLine(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return std::nullopt;
+    return selected.first()->text();
+}
+
+int pixelsFromTwips(std::optional<double> twips, int fallback)
+{
+    if (!twips)
+        return fallback;
+    return static_cast<int>(std::lround(std::clamp(*twips / twipsPerPixel, -farAway, farAway)));
+}
+
+bool onSomeScreen(const QRect &window)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QScreen *screen) { return screen->availableGeometry().intersects(window); });
+}
+
+} // namespace
+
+AnaForm::AnaForm(AppContext &ctx, Hooks hooks)
+    : ctx_(ctx), hooks_(std::move(hooks)), locale_(ctx.settings.locale())
+{
+    createControls();
+    connectControls();
+    ctx_.errors.guarded(this, tags::Form1, [this] { load(); });
+}
+
+AnaForm::~AnaForm() = default;
+
+void AnaForm::connectControls()
+{
+    connect(ÇikişDüğmesi, &QPushButton::clicked, this, [this] { exitClicked(); });
+    connect(HakkindaDüğmesi, &QPushButton::clicked, this, [this] { aboutClicked(); });
+    // Esc anywhere in the window presses the exit button.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, ÇikişDüğmesi, &QPushButton::click);
+
+    connect(ReferansListesiYükleDüğmesi, &QPushButton::clicked, this, [this] {
+        buildList({ReferansOscBaşlamaKutusu, ReferansOscBitişKutusu, ReferansOscAdimKutusu, ReferansOscListesi,
+                   pll::referenceListParameters()});
+    });
+    connect(GirişFrekansiListesiYükleDüğmesi, &QPushButton::clicked, this, [this] {
+        buildList({GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu, GirişFrekansiAdimKutusu,
+                   GirişFrekansiListesi, pll::inputListParameters()});
+    });
+
+    // A list's selection counts only when the user makes it there.
+    for (QListWidget *list : {ReferansOscListesi, GirişFrekansiListesi}) {
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
+            if (!rebuilding_ && list->hasFocus())
+                DeğerleriHesapla();
+        });
+    }
+    // activated: every choice, also of the entry already chosen.
+    connect(GirişFrekansiBölListesi, &QComboBox::activated, this, [this] { DeğerleriHesapla(); });
+    for (QCheckBox *box : RAOnayi)
+        connect(box, &QCheckBox::toggled, this, [this] { DeğerleriHesapla(); });
+    for (int i = 0; i < pll::nBitCount; ++i)
+        connect(NOnayi[std::size_t(i)], &QCheckBox::toggled, this, [this, i](bool checked) { nBoxChanged(i, checked); });
+
+    connect(GerekliNToplamiKutusu, &QLineEdit::textChanged, this, [this] { lockCheck(); });
+    connect(SeçilenNToplamiKutusu, &QLineEdit::textChanged, this, [this] { lockCheck(); });
+
+    // The selection menu opens on the N boxes and on the panel behind them only.
+    for (QCheckBox *box : NOnayi)
+        box->installEventFilter(this);
+    Altlik[5]->installEventFilter(this);
+    connect(Menü[0], &QAction::triggered, this, [this] { setAllNBoxes(true); });
+    connect(Menü[1], &QAction::triggered, this, [this] { setAllNBoxes(false); });
+}
+
+void AnaForm::load()
+{
+    setCaptions();
+
+    for (QWidget *panel : Altlik) {
+        QPalette colours = panel->palette();
+        colours.setColor(QPalette::Window, palette().color(QPalette::Window));
+        panel->setPalette(colours);
+        panel->setAutoFillBackground(true);
+    }
+
+    placeWindow();
+
+    ReferansOscBaşlamaKutusu->setText(ctx_.settings.read(keys::ReferansBaslama));
+    ReferansOscBitişKutusu->setText(ctx_.settings.read(keys::ReferansBitis));
+    ReferansOscAdimKutusu->setText(ctx_.settings.read(keys::ReferansAdim));
+    GirişFrekansiBaşlamaKutusu->setText(ctx_.settings.read(keys::GirisBaslama));
+    GirişFrekansiBitişKutusu->setText(ctx_.settings.read(keys::GirisBitis));
+    GirişFrekansiAdimKutusu->setText(ctx_.settings.read(keys::GirisAdim));
+
+    GirişFrekansiBölListesi->clear();
+    GirişFrekansiBölListesi->addItems({QStringLiteral("1"), QStringLiteral("64"), QStringLiteral("128"),
+                                       QStringLiteral("256")});
+    // Choosing "1" is a choice like any other: it runs the first recomputation.
+    GirişFrekansiBölListesi->setCurrentIndex(0);
+    DeğerleriHesapla();
+
+    SeçilenNToplamiKutusu->setText(calc_.selectedNText(locale_));
+    RAToplamiKutusu->setText(pll::plainIntegerText(calc_.ReferansBöleni));
+}
+
+void AnaForm::StringYükle()
+{
+    ctx_.errors.guarded(this, tags::Form1, [this] { setCaptions(); });
+}
+
+void AnaForm::setCaptions()
+{
+    const SharedState &s = ctx_.state;
+    const QString khz = QStringLiteral(" (Khz)");
+    const QString ra = QStringLiteral(" [RA]");
+    const QString n = QStringLiteral(" [N]");
+
+    setWindowTitle(app_info::windowTitle(s.msg(101)));
+    Çerçeve[0]->setTitle(s.msg(103) + khz);
+    Etiket[0]->setText(s.msg(104));
+    Etiket[1]->setText(s.msg(105));
+    Çerçeve[1]->setTitle(s.msg(106) + ra);
+    Etiket[2]->setText(s.msg(107));
+    Çerçeve[2]->setTitle(s.msg(108));
+    Etiket[3]->setText(s.msg(109));
+    Çerçeve[3]->setTitle(s.msg(110));
+    Etiket[4]->setText(s.msg(111));
+    Çerçeve[4]->setTitle(s.msg(112) + n);
+    Etiket[5]->setText(s.msg(107));
+    Çerçeve[5]->setTitle(s.msg(113) + n);
+    Etiket[6]->setText(s.msg(114) + n);
+    Çerçeve[6]->setTitle(s.msg(124));
+    Etiket[7]->setText(s.msg(125));
+    Etiket[8]->setText(s.msg(126));
+    Etiket[9]->setText(s.msg(127));
+    Etiket[10]->setText(s.msg(128));
+    Etiket[11]->setText(s.msg(129));
+    ReferansListesiYükleDüğmesi->setText(s.msg(130));
+    GirişFrekansiListesiYükleDüğmesi->setText(s.msg(130));
+    HakkindaDüğmesi->setText(s.msg(140));
+    ÇikişDüğmesi->setText(s.msg(141) + QStringLiteral(" (Esc)"));
+    Menü[0]->setText(s.msg(167));
+    Menü[1]->setText(s.msg(168));
+
+    placeLabels();
+    setAccessibleNames();
+}
+
+void AnaForm::placeWindow()
+{
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect available = primary ? primary->availableGeometry() : QRect(0, 0, width(), height());
+    const QSize size = frameGeometry().size();
+    const QPoint centred(available.x() + (available.width() - size.width()) / 2,
+                         available.y() + (available.height() - size.height()) / 2);
+
+    // A damaged value counts as absent; a place off every screen as no place.
+    const int top = pixelsFromTwips(ctx_.settings.readPosition(keys::UstBosluk), centred.y());
+    const int left = pixelsFromTwips(ctx_.settings.readPosition(keys::SolBosluk), centred.x());
+    QPoint place(left, top);
+    if (!onSomeScreen(QRect(place, size)))
+        place = centred;
+    move(place);
+}
+
+void AnaForm::showAndCheck()
+{
+    try {
+        show();
+        QCoreApplication::processEvents();
+    } catch (...) {
+        // Drawing late is no reason to skip the check.
+    }
+    ctx_.errors.guarded(this, tags::Form1, [this] {
+        if (hooks_.scheduledCheck)
+            hooks_.scheduledCheck();
+    });
+}
+
+ResultInputs AnaForm::resultInputs() const
+{
+    ResultInputs inputs;
+    inputs.inputFrequency = selectedLine(GirişFrekansiListesi).value_or(QString());
+    inputs.divisionRatio = GirişFrekansiBölListesi->currentText();
+    inputs.referenceOscillator = selectedLine(ReferansOscListesi).value_or(QString());
+    inputs.referenceFrequency = ReferansOscDeğeriKutusu->text();
+    for (std::size_t i = 0; i < NOnayi.size(); ++i)
+        inputs.nChecked[i] = NOnayi[i]->isChecked();
+    for (std::size_t i = 0; i < RAOnayi.size(); ++i)
+        inputs.raChecked[i] = RAOnayi[i]->isChecked();
+    return inputs;
+}
+
+void AnaForm::DeğerleriHesapla()
+{
+    pll::CalculationInputs inputs;
+    inputs.referenceLine = selectedLine(ReferansOscListesi);
+    inputs.inputLine = selectedLine(GirişFrekansiListesi);
+    inputs.ratioText = GirişFrekansiBölListesi->currentText();
+    for (std::size_t i = 0; i < RAOnayi.size(); ++i)
+        inputs.raChecked[i] = RAOnayi[i]->isChecked();
+
+    const pll::CalculationDisplay shown = calc_.DeğerleriHesapla(inputs, locale_);
+    ReferansOscDeğeriKutusu->setText(shown.referenceValue);
+    RAToplamiKutusu->setText(shown.raTotal);
+    if (shown.requiredN)
+        GerekliNToplamiKutusu->setText(*shown.requiredN);
+}
+
+void AnaForm::nBoxChanged(int bit, bool checked)
+{
+    const QCheckBox *box = NOnayi[std::size_t(bit)];
+    SeçilenNToplamiKutusu->setText(calc_.nBoxChanged(box->text(), checked, locale_));
+}
+
+void AnaForm::lockCheck()
+{
+    if (!pll::locks(GerekliNToplamiKutusu->text(), SeçilenNToplamiKutusu->text(), locale_))
+        return;
+    if (hooks_.openResult)
+        hooks_.openResult(this, resultInputs());
+}
+
+void AnaForm::buildList(const RangeRow &row)
+{
+    // A click by keyboard or program leaves the focus in the box: tidy it
+    // first, as leaving it would have.
+    if (auto *focused = qobject_cast<RangeEdit *>(focusWidget()))
+        focused->tidyNow();
+
+    ctx_.errors.guarded(this, tags::Form1, [this, &row] {
+        const pll::ListBuildResult result = pll::buildList(row.start->text(), row.end->text(), row.step->text(),
+                                                           row.parameters, locale_);
+        row.start->setText(result.start);
+        row.end->setText(result.end);
+        row.step->setText(result.step);
+
+        if (!result.built) {
+            ctx_.boxes.warn(this, ctx_.state.msg(result.message));
+            RangeEdit *atFault = result.focus == pll::RangeBox::Start ? row.start
+                                 : result.focus == pll::RangeBox::End ? row.end
+                                                                      : row.step;
+            atFault->setFocus(Qt::OtherFocusReason);
+            atFault->selectAll();
+            return;
+        }
+
+        rebuilding_ = true;
+        row.list->clear();
+        row.list->addItems(result.lines);
+        rebuilding_ = false;
+
+        ctx_.settings.write(row.parameters.startKey, row.start->text());
+        ctx_.settings.write(row.parameters.endKey, row.end->text());
+        ctx_.settings.write(row.parameters.stepKey, row.step->text());
+    });
+    rebuilding_ = false;
+}
+
+void AnaForm::setAllNBoxes(bool checked)
+{
+    std::array<bool, pll::nBitCount> states{};
+    for (std::size_t i = 0; i < NOnayi.size(); ++i)
+        states[i] = NOnayi[i]->isChecked();
+    // Box by box: each change updates the total (and may lock) before the next.
+    for (const int bit : pll::boxesToChange(states, checked))
+        NOnayi[std::size_t(bit)]->setChecked(checked);
+}
+
+bool AnaForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton) {
+            SeçTemizleMenüsü->exec(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void AnaForm::exitClicked()
+{
+    close();
+    QCoreApplication::quit();
+}
+
+void AnaForm::aboutClicked()
+{
+    try {
+        if (hooks_.openAbout)
+            hooks_.openAbout();
+    } catch (...) {
+        // The About dialog is a courtesy; the calculation goes on without it.
+    }
+}
+
+void AnaForm::closeEvent(QCloseEvent *event)
+{
+    savePosition();
+    event->accept();
+}
+
+void AnaForm::savePosition()
+{
+    // Each write on its own: a refused one must not stop the window closing.
+    try {
+        ctx_.settings.writePosition(keys::SolBosluk, pos().x() * twipsPerPixel);
+    } catch (...) {
+    }
+    try {
+        ctx_.settings.writePosition(keys::UstBosluk, pos().y() * twipsPerPixel);
+    } catch (...) {
+    }
+}
+
+} // namespace lorvex
