@@ -1,0 +1,410 @@
+#include "about/about_dialog.h"
+
+#include "about/about_rules.h"
+#include "app/app_context.h"
+#include "app/app_icon.h"
+#include "app/app_info.h"
+#include "app/clock.h"
+#include "app/error_report.h"
+#include "app/error_text.h"
+#include "app/message_box.h"
+#include "app/settings.h"
+#include "app/shared_state.h"
+#include "app/shell.h"
+#include "i18n/language_file.h"
+#include "i18n/language_loader.h"
+#include "update/schedule.h"
+#include "update/version_checker.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace lorvex {
+
+namespace {
+
+// Places in 96-dpi pixels. Frames, the icon and the button stand in the
+// client area, each panel in its frame, the other controls in their panel.
+struct Place {
+    const char *name;
+    int x, y, w, h;
+};
+constexpr QSize clientSize(474, 444);
+constexpr Place places[] = {
+    {"SimgeKutusu", 28, 28, 48, 48},
+    {"TamamDüğmesi", 370, 380, 83, 23},
+    // Frames, and the panels covering their content area below the title.
+    {"Çerçeve_0", 94, 16, 257, 115},
+    {"Çerçeve_1", 94, 144, 257, 79},
+    {"Çerçeve_2", 94, 236, 257, 79},
+    {"Çerçeve_3", 94, 328, 257, 95},
+    {"Altlik_0", 3, 18, 251, 94},
+    {"Altlik_1", 3, 18, 251, 58},
+    {"Altlik_2", 3, 18, 251, 58},
+    {"Altlik_3", 3, 18, 251, 74},
+    // Version: title, version, legal notice, then the update status apart.
+    {"Etiket_0", 16, 6, 229, 15},
+    {"Etiket_1", 16, 22, 229, 15},
+    {"Etiket_3", 16, 38, 229, 15},
+    {"Etiket_2", 16, 64, 229, 15},
+    // Schedule and language: a label over its list.
+    {"Etiket_4", 16, 8, 189, 15},
+    {"GüncellemeZamaniKutusu", 16, 26, 189, 21},
+    {"Etiket_5", 16, 8, 189, 15},
+    {"DilDosyasiListesi", 16, 26, 189, 21},
+    // Web: a caption column and a link column.
+    {"Etiket_6", 10, 8, 84, 15},
+    {"WebSayfasiEtiketi", 100, 8, 147, 15},
+    {"Etiket_7", 10, 30, 84, 15},
+    {"TavoranDosyasiEtiketi", 100, 30, 147, 15},
+    {"Etiket_8", 10, 52, 84, 15},
+    {"EPostaEtiketi", 100, 52, 147, 15},
+};
+
+const QColor titleColour(72, 72, 72);
+const QColor linkColour(80, 70, 230);
+const QColor upToDateColour(30, 130, 30);
+
+template <class W> W *placed(W *widget, const QString &name)
+{
+    widget->setObjectName(name);
+    const QByteArray key = name.toUtf8();
+    for (const Place &p : places)
+        if (key == p.name)
+            widget->setGeometry(p.x, p.y, p.w, p.h);
+    return widget;
+}
+
+QString indexed(const char *array, int i) { return QString::fromUtf8(array) + QLatin1Char('_') + QString::number(i); }
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+void setUnderline(QWidget *w, bool on)
+{
+    QFont f = w->font();
+    f.setUnderline(on);
+    w->setFont(f);
+}
+
+// A link's pointer belongs over its text only, not over the empty rest of
+// its place; the table gives the widest it may get.
+void fitToText(QLabel *label)
+{
+    int widest = label->width();
+    const QByteArray key = label->objectName().toUtf8();
+    for (const Place &p : places)
+        if (key == p.name)
+            widest = p.w;
+    label->resize(qMin(widest, label->sizeHint().width()), label->height());
+}
+
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+} // namespace
+
+HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void()> captionsChanged)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      ctx_(ctx), captionsChanged_(std::move(captionsChanged))
+{
+    setFixedSize(clientSize);
+    createControls();
+    ctx_.errors.guarded(this, tags::Form2, [this] { yükle(); });
+
+    // Centred over the owner; on the screen when there is none.
+    const QRect around = owner ? owner->geometry()
+                               : (screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), clientSize));
+    move(around.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
+}
+
+void HakkindaFormu::createControls()
+{
+    SimgeKutusu = placed(new QLabel(this), QStringLiteral("SimgeKutusu"));
+    const QPixmap picture = iconPicture();
+    SimgeKutusu->setPixmap(picture.isNull() ? applicationIcon().pixmap(QSize(48, 48)) : picture);
+    SimgeKutusu->setAccessibleName(app_info::productName());
+
+    for (int i = 0; i < 4; ++i) {
+        Çerçeve[i] = placed(new QGroupBox(this), indexed("Çerçeve", i));
+        Altlik[i] = placed(new QWidget(Çerçeve[i]), indexed("Altlik", i));
+    }
+    const int panelOf[9] = {0, 0, 0, 0, 1, 2, 3, 3, 3};
+    for (int i = 0; i < 9; ++i)
+        Etiket[i] = placed(new QLabel(Altlik[panelOf[i]]), indexed("Etiket", i));
+
+    GüncellemeZamaniKutusu = placed(new QComboBox(Altlik[1]), QStringLiteral("GüncellemeZamaniKutusu"));
+    DilDosyasiListesi = placed(new QComboBox(Altlik[2]), QStringLiteral("DilDosyasiListesi"));
+    WebSayfasiEtiketi = placed(new QLabel(Altlik[3]), QStringLiteral("WebSayfasiEtiketi"));
+    TavoranDosyasiEtiketi = placed(new QLabel(Altlik[3]), QStringLiteral("TavoranDosyasiEtiketi"));
+    EPostaEtiketi = placed(new QLabel(Altlik[3]), QStringLiteral("EPostaEtiketi"));
+    Etiket[4]->setBuddy(GüncellemeZamaniKutusu);
+    Etiket[5]->setBuddy(DilDosyasiListesi);
+
+    TamamDüğmesi = placed(new QPushButton(this), QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi->setDefault(true);
+    connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { accept(); });
+
+    for (QLabel *clickable : {Etiket[2], WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi})
+        clickable->installEventFilter(this);
+}
+
+void HakkindaFormu::yükle()
+{
+    SharedState &s = ctx_.state;
+    // 1. Panels in the dialog's own colour.
+    for (QWidget *panel : Altlik) {
+        QPalette p = panel->palette();
+        p.setColor(QPalette::Window, palette().color(QPalette::Window));
+        panel->setPalette(p);
+        panel->setAutoFillBackground(true);
+    }
+    // 2. The title.
+    setTextColour(Etiket[0], titleColour);
+    QFont bold = Etiket[0]->font();
+    bold.setBold(true);
+    Etiket[0]->setFont(bold);
+    // 3. The links.
+    BaglantiRengi = linkColour;
+    for (QLabel *link : {WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi}) {
+        setTextColour(link, BaglantiRengi);
+        setUnderline(link, true);
+        link->setCursor(Qt::PointingHandCursor);
+    }
+    // 4. Captions.
+    setCaptions();
+    // 5.-7. The update status, with rules A and B.
+    const about::OpeningStatus opening =
+        about::openingStatus(ctx_.settings.readUpdateResult(), s.SonKontrolTarihi == ctx_.clock.today(),
+                             s.SurumNumarasi, [&] { return ctx_.settings.readPublishedVersion(s.SurumNumarasi); });
+    GuncellemeDurumu = opening.state;
+    if (opening.save)
+        ctx_.settings.write(keys::GuncellemeSonucu, QString::number(GuncellemeDurumu));
+    // 8.
+    showStatus();
+    // 9. The schedule; a stored value the list does not offer selects nothing.
+    GüncellemeZamaniKutusu->addItems({s.msg(151), s.msg(152), s.msg(153)});
+    GüncellemeZamaniKutusu->setCurrentIndex(s.GuncellemeAraligi >= 0 && s.GuncellemeAraligi < 3 ? s.GuncellemeAraligi
+                                                                                              : -1);
+    // 10.-11. The languages, the current one selected by its exact name.
+    const QStringList languages = listLanguages(s.DilKlasoru);
+    DilDosyasiListesi->addItems(languages);
+    DilDosyasiListesi->setCurrentIndex(about::openingLanguageIndex(languages, s.DilAdi, builtInLanguageName()));
+    openingLanguage_ = DilDosyasiListesi->currentText();
+}
+
+void HakkindaFormu::setCaptions()
+{
+    const SharedState &s = ctx_.state;
+    setWindowTitle(s.msg(140));
+    const int frameMessage[4] = {142, 143, 145, 147};
+    for (int i = 0; i < 4; ++i)
+        Çerçeve[i]->setTitle(s.msg(frameMessage[i]));
+    Etiket[0]->setText(app_info::productName());
+    Etiket[1]->setText(QStringLiteral("Sürüm ") + app_info::versionCaption());
+    Etiket[3]->setText(app_info::legalNotice());
+    Etiket[4]->setText(s.msg(144));
+    Etiket[5]->setText(s.msg(146));
+    Etiket[6]->setText(s.msg(148));
+    Etiket[7]->setText(s.msg(149));
+    Etiket[8]->setText(s.msg(169));
+    TamamDüğmesi->setText(s.msg(150));
+
+    WebSayfasiEtiketi->setText(about::shownAddress(app_info::webPageUrl()));
+    TavoranDosyasiEtiketi->setText(about::shownAddress(app_info::installerUrl()));
+    EPostaEtiketi->setText(app_info::supportEmail());
+    for (QLabel *link : {WebSayfasiEtiketi, TavoranDosyasiEtiketi}) {
+        link->setToolTip(link == WebSayfasiEtiketi ? app_info::webPageUrl() : app_info::installerUrl());
+        fitToText(link);
+    }
+    fitToText(EPostaEtiketi);
+
+    for (QGroupBox *frame : Çerçeve)
+        frame->setAccessibleName(frame->title());
+    for (QLabel *label : Etiket)
+        label->setAccessibleName(label->text());
+    for (QLabel *link : {WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi})
+        link->setAccessibleName(link->text());
+    GüncellemeZamaniKutusu->setAccessibleName(Etiket[4]->text());
+    DilDosyasiListesi->setAccessibleName(Etiket[5]->text());
+    TamamDüğmesi->setAccessibleName(TamamDüğmesi->text());
+}
+
+void HakkindaFormu::showStatus()
+{
+    const auto look = about::statusLook(GuncellemeDurumu);
+    if (!look)
+        return; // only a damaged setting gets here: the label keeps its design
+    QLabel *label = Etiket[2];
+    label->setText(ctx_.state.msg(look->message));
+    label->setAccessibleName(label->text());
+    setTextColour(label, look->link ? BaglantiRengi : upToDateColour);
+    setUnderline(label, look->link);
+    if (look->link)
+        label->setCursor(Qt::PointingHandCursor);
+    else
+        label->unsetCursor();
+    fitToText(label);
+}
+
+bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto *label = static_cast<QLabel *>(watched);
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            if (label == Etiket[2])
+                ctx_.errors.guarded(this, tags::Form2, [this] { Etiket2Click(); });
+            else if (label == WebSayfasiEtiketi)
+                open(app_info::webPageUrl());
+            else if (label == TavoranDosyasiEtiketi)
+                open(app_info::installerUrl());
+            else if (label == EPostaEtiketi)
+                open(QStringLiteral("mailto:") + EPostaEtiketi->text());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void HakkindaFormu::Etiket2Click()
+{
+    switch (GuncellemeDurumu) {
+    case about::status::offerCheck:
+        manualCheck();
+        break;
+    case about::status::newerKnown:
+        open(app_info::installerUrl());
+        saveCheckDay();
+        break;
+    case about::status::upToDate:
+        break;
+    default:
+        saveCheckDay();
+        break;
+    }
+}
+
+void HakkindaFormu::manualCheck()
+{
+    QLabel *label = Etiket[2];
+    label->unsetCursor();
+    label->hide();
+    QCoreApplication::processEvents(); // the label leaves the screen before the wait
+    int answer = 0;
+    {
+        WaitCursor wait;
+        answer = ctx_.checker.SurumKontrolEt(ctx_.updateTempPath, app_info::UrunNumarasi);
+    }
+    const about::CheckOutcome outcome = about::checkOutcome(answer, ctx_.state.SurumNumarasi);
+    if (outcome.warning) {
+        ctx_.boxes.warn(this, ctx_.state.msg(outcome.warning));
+        showStatus(); // still the offer to check, pointer included
+        label->show();
+        return;
+    }
+    GuncellemeDurumu = outcome.state;
+    if (GuncellemeDurumu == about::status::newerKnown)
+        ctx_.settings.write(keys::SurumBilgisi, QString::number(answer));
+    showStatus();
+    label->show();
+    saveCheckDay();
+}
+
+void HakkindaFormu::saveCheckDay()
+{
+    ctx_.state.SonKontrolTarihi = ctx_.clock.today();
+    ctx_.settings.writeDate(keys::GuncellemeTarihi, ctx_.state.SonKontrolTarihi);
+    ctx_.settings.write(keys::GuncellemeSonucu, QString::number(GuncellemeDurumu));
+}
+
+void HakkindaFormu::open(const QString &target)
+{
+    try {
+        ctx_.opener.open(target);
+    } catch (...) {
+        // Opening is a courtesy; the dialog stays as it is.
+    }
+}
+
+bool HakkindaFormu::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && TamamDüğmesi)
+        TamamDüğmesi->setFocus(Qt::ActiveWindowFocusReason);
+    return QDialog::event(event);
+}
+
+void HakkindaFormu::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    TamamDüğmesi->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void HakkindaFormu::done(int result)
+{
+    if (!closed_) {
+        closed_ = true;
+        kapanişAdimlari();
+    }
+    QDialog::done(result);
+}
+
+void HakkindaFormu::kapanişAdimlari()
+{
+    SharedState &s = ctx_.state;
+    // Each step on its own: a failing one is skipped, the close goes on.
+    auto step = [](auto &&op) {
+        try {
+            op();
+        } catch (...) {
+        }
+    };
+
+    if (const auto schedule = about::changedSchedule(GüncellemeZamaniKutusu->currentIndex(), s.GuncellemeAraligi)) {
+        step([&] { s.GuncellemeAraligi = *schedule; });
+        step([&] { s.YeniKontrolTarihi = nextCheckDate(ctx_.clock.today(), *schedule, s.YeniKontrolTarihi); });
+        // "Never" keeps the due date; with none computed yet the stored one stays.
+        step([&] {
+            if (s.YeniKontrolTarihi.isValid())
+                ctx_.settings.writeDate(keys::GuncellemeKontrolu, s.YeniKontrolTarihi);
+        });
+        step([&] { ctx_.settings.write(keys::GuncellemeZamani, QString::number(*schedule)); });
+    }
+
+    if (const auto language = about::changedLanguage(DilDosyasiListesi->currentIndex(),
+                                                     DilDosyasiListesi->currentText(), openingLanguage_)) {
+        step([&] { s.DilAdi = *language; });
+        step([&] { loadLanguageByName(s, ctx_.boxes, this, *language); });
+        step([&] { ctx_.settings.write(keys::DilDosyasi, *language); });
+        step([&] {
+            if (captionsChanged_)
+                captionsChanged_();
+        });
+    }
+}
+
+void openAboutDialog(QWidget *owner, AppContext &ctx, std::function<void()> captionsChanged)
+{
+    try {
+        HakkindaFormu dialog(owner, ctx, std::move(captionsChanged));
+        dialog.exec();
+    } catch (...) {
+        // The About dialog is a courtesy; the main window goes on without it.
+    }
+}
+
+} // namespace lorvex
