@@ -50,6 +50,11 @@ test: deps
 	$(CMAKE) --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Renders the windows offscreen into docs/ for the README.
+screenshots: build
+	$(CMAKE) --build $(RELEASE_DIR) --target lorvex_screenshots -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen ./$(RELEASE_DIR)/tools/screenshots/lorvex_screenshots docs
+
 install: build
 	$(CMAKE) --install $(RELEASE_DIR) --prefix $(PREFIX)
 

@@ -1,0 +1,10 @@
+// Lorvex: a calculator for the MC145151-2 parallel-input PLL frequency synthesizer.
+#include "app/startup.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    return lorvex::BaşlangiçModülü().run(app);
+}
