@@ -135,8 +135,7 @@ HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void
 void HakkindaFormu::createControls()
 {
     SimgeKutusu = placed(new QLabel(this), QStringLiteral("SimgeKutusu"));
-    const QPixmap picture = iconPicture();
-    SimgeKutusu->setPixmap(picture.isNull() ? applicationIcon().pixmap(QSize(48, 48)) : picture);
+    SimgeKutusu->setPixmap(iconPicture());
     SimgeKutusu->setAccessibleName(app_info::productName());
 
     for (int i = 0; i < 4; ++i) {

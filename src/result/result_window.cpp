@@ -1,5 +1,7 @@
 #include "result/result_window.h"
 
+#include "app/app_icon.h"
+
 #include "app/app_info.h"
 #include "app/error_report.h"
 #include "app/error_text.h"
@@ -99,9 +101,7 @@ void SonuçFormu::centreOver(QWidget *owner)
 void SonuçFormu::createControls()
 {
     SimgeKutusu = placed<QLabel>(this, "SimgeKutusu");
-    const QIcon icon = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
-                                                           : QApplication::windowIcon();
-    SimgeKutusu->setPixmap(icon.pixmap(48, 48));
+    SimgeKutusu->setPixmap(iconPicture());
     SimgeKutusu->setAlignment(Qt::AlignCenter);
 
     Etiket = placed<QLabel>(this, "Etiket");

@@ -47,12 +47,6 @@ template <class W> W *placed(W *widget, const char *name)
     return widget;
 }
 
-QPixmap programIcon(qreal ratio)
-{
-    const QPixmap picture = iconPicture();
-    return picture.isNull() ? QApplication::windowIcon().pixmap(QSize(48, 48), ratio) : picture;
-}
-
 } // namespace
 
 GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
@@ -61,7 +55,7 @@ GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
     setFixedSize(clientSize);
 
     auto *simge = placed(new QLabel(this), "SimgeKutusu");
-    simge->setPixmap(programIcon(devicePixelRatioF()));
+    simge->setPixmap(iconPicture());
     simge->setAccessibleName(app_info::productName());
 
     Çerçeve = placed(new QGroupBox(this), "Çerçeve");
