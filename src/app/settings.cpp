@@ -87,11 +87,14 @@ bool Settings::contains(const char *key) const
     return s.contains(QString::fromUtf8(key));
 }
 
-void Settings::write(const char *key, const QString &text)
+void Settings::write(const char *key, const QString &text) { write({{key, text}}); }
+
+void Settings::write(const QList<std::pair<const char *, QString>> &values)
 {
     QSettings s(path_, QSettings::IniFormat);
     s.beginGroup(group);
-    s.setValue(QString::fromUtf8(key), text);
+    for (const auto &[key, text] : values)
+        s.setValue(QString::fromUtf8(key), text);
     s.endGroup();
     s.sync();
     if (s.status() != QSettings::NoError)

@@ -2,9 +2,11 @@
 // The per-user settings store: section "Ayarlar" of Tavoran/Lorvex, text values only.
 
 #include <QDate>
+#include <QList>
 #include <QLocale>
 #include <QString>
 #include <optional>
+#include <utility>
 
 namespace lorvex {
 
@@ -63,6 +65,8 @@ public:
     bool contains(const char *key) const;
     // Throws Failure when the store refuses the write.
     void write(const char *key, const QString &text);
+    // Several keys in one go: one sync of the file (each sync takes a lock file).
+    void write(const QList<std::pair<const char *, QString>> &values);
 
     // Typed readers: an unreadable or out-of-range text counts as absent.
     std::optional<double> readPosition(const char *key) const;

@@ -4,8 +4,12 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace lorvex {
 
@@ -28,16 +32,25 @@ SingleInstance::SingleInstance(const QString &windowTitle)
     base_ = runtimeFolder() + QStringLiteral("/lorvex-") + QString::fromLatin1(hash);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    server_.reset();
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
+}
 
 bool SingleInstance::tryBecomePrimary()
 {
-    lock_ = std::make_unique<QLockFile>(lockPath());
-    // tryLock(0) also takes over a stale lock left by a copy that crashed.
-    if (!lock_->tryLock(0)) {
-        lock_.reset();
+    // An advisory lock the kernel drops with the process, so a copy that
+    // crashed leaves nothing that blocks the next start, and nothing is synced
+    // to disk on the way to the first window.
+    lockFd_ = ::open(QFile::encodeName(lockPath()).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (lockFd_ >= 0 && ::flock(lockFd_, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lockFd_);
+        lockFd_ = -1;
         return false;
     }
+    // A lock file that cannot be made at all must not keep the program from running.
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     // We hold the lock, so any socket file left behind is stale.

@@ -1,12 +1,11 @@
 #pragma once
 // One running copy per user and window title. The first copy holds a lock
-// file and listens; a later copy asks it to come forward and then ends.
+// and listens; a later copy asks it to come forward and then ends.
 
 #include <QString>
 #include <functional>
 #include <memory>
 
-class QLockFile;
 class QLocalServer;
 
 namespace lorvex {
@@ -32,7 +31,7 @@ public:
 
 private:
     QString base_;
-    std::unique_ptr<QLockFile> lock_;
+    int lockFd_ = -1;
     std::unique_ptr<QLocalServer> server_;
     std::function<void()> onActivate_;
 };

@@ -48,7 +48,6 @@ int BaşlangiçModülü::run(QApplication &app)
     QCoreApplication::setOrganizationName(app_info::makerName());
     QCoreApplication::setApplicationName(app_info::productName());
     QGuiApplication::setDesktopFileName(app_info::applicationId());
-    QApplication::setWindowIcon(applicationIcon());
     installQtTranslations(app);
 
     // Step 1: everything below reports under "Module-1".
@@ -117,7 +116,12 @@ int BaşlangiçModülü::startup(QApplication &app)
     hooks.openResult = [this](QWidget *owner, const ResultInputs &inputs) {
         openResultWindow(owner, *context_, inputs);
     };
-    hooks.scheduledCheck = [this] { runScheduledCheck(mainWindow_.get(), *context_); };
+    hooks.scheduledCheck = [this] {
+        // Decoding the icon's sizes costs milliseconds; the window needs it
+        // only once it is on screen, and the dialogs after that.
+        QApplication::setWindowIcon(applicationIcon());
+        runScheduledCheck(mainWindow_.get(), *context_);
+    };
     hooks.openAbout = [this] { openAbout(); };
     mainWindow_ = std::make_unique<AnaForm>(*context_, std::move(hooks));
 
@@ -133,18 +137,20 @@ int BaşlangiçModülü::startup(QApplication &app)
 }
 
 // Steps 10 to 12: a key is written only when it is missing or unreadable,
-// so a first run writes all three and later runs none.
+// so a first run writes all three and later runs none. The writes share one
+// sync of the store.
 void BaşlangiçModülü::readSchedule()
 {
     if (!seams_.clock)
         ownClock_ = std::make_unique<SystemClock>();
     const QDate today = (seams_.clock ? *seams_.clock : *ownClock_).today();
+    QList<std::pair<const char *, QString>> repairs;
 
     step(10);
     state.SonKontrolTarihi = settings_->readDate(keys::GuncellemeTarihi);
     if (!state.SonKontrolTarihi.isValid()) {
         state.SonKontrolTarihi = today.addDays(-7);
-        settings_->writeDate(keys::GuncellemeTarihi, state.SonKontrolTarihi);
+        repairs.append({keys::GuncellemeTarihi, dateText(state.SonKontrolTarihi, settings_->locale())});
     }
 
     step(11);
@@ -152,15 +158,17 @@ void BaşlangiçModülü::readSchedule()
         state.GuncellemeAraligi = *schedule;
     } else {
         state.GuncellemeAraligi = 1;
-        settings_->write(keys::GuncellemeZamani, QStringLiteral("1"));
+        repairs.append({keys::GuncellemeZamani, QStringLiteral("1")});
     }
 
     step(12);
     state.SonrakiKontrolTarihi = settings_->readDate(keys::GuncellemeKontrolu);
     if (!state.SonrakiKontrolTarihi.isValid()) {
         state.SonrakiKontrolTarihi = today.addDays(7);
-        settings_->writeDate(keys::GuncellemeKontrolu, state.SonrakiKontrolTarihi);
+        repairs.append({keys::GuncellemeKontrolu, dateText(state.SonrakiKontrolTarihi, settings_->locale())});
     }
+    if (!repairs.isEmpty())
+        settings_->write(repairs);
 }
 
 void BaşlangiçModülü::openAbout()
