@@ -3,6 +3,7 @@
 #include "about/about_rules.h"
 #include "app/app_context.h"
 #include "app/app_icon.h"
+#include "app/dialog_frame.h"
 #include "app/app_info.h"
 #include "app/clock.h"
 #include "app/error_report.h"
@@ -30,10 +31,6 @@ namespace {
 
 // Places in 96-dpi pixels. Frames, the icon and the button stand in the
 // client area, each panel in its frame, the other controls in their panel.
-struct Place {
-    const char *name;
-    int x, y, w, h;
-};
 constexpr QSize clientSize(474, 444);
 constexpr Place places[] = {
     {"SimgeKutusu", 28, 28, 48, 48},
@@ -70,15 +67,7 @@ const QColor titleColour(72, 72, 72);
 const QColor linkColour(80, 70, 230);
 const QColor upToDateColour(30, 130, 30);
 
-template <class W> W *placed(W *widget, const QString &name)
-{
-    widget->setObjectName(name);
-    const QByteArray key = name.toUtf8();
-    for (const Place &p : places)
-        if (key == p.name)
-            widget->setGeometry(p.x, p.y, p.w, p.h);
-    return widget;
-}
+template <class W> W *placedIn(W *widget, const QString &name) { return placed(widget, name, places); }
 
 QString indexed(const char *array, int i) { return QString::fromUtf8(array) + QLatin1Char('_') + QString::number(i); }
 
@@ -100,11 +89,8 @@ void setUnderline(QWidget *w, bool on)
 // its place; the table gives the widest it may get.
 void fitToText(QLabel *label)
 {
-    int widest = label->width();
-    const QByteArray key = label->objectName().toUtf8();
-    for (const Place &p : places)
-        if (key == p.name)
-            widest = p.w;
+    const QRect place = placeOf(places, label->objectName());
+    const int widest = place.isNull() ? label->width() : place.width();
     label->resize(qMin(widest, label->sizeHint().width()), label->height());
 }
 
@@ -119,42 +105,39 @@ public:
 } // namespace
 
 HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void()> captionsChanged)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QDialog(owner, fixedDialogFlags),
       ctx_(ctx), captionsChanged_(std::move(captionsChanged))
 {
     setFixedSize(clientSize);
     createControls();
     ctx_.errors.guarded(this, tags::Form2, [this] { yükle(); });
 
-    // Centred over the owner; on the screen when there is none.
-    const QRect around = owner ? owner->geometry()
-                               : (screen() ? screen()->availableGeometry() : QRect(QPoint(0, 0), clientSize));
-    move(around.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
+    centreOver(this, owner);
 }
 
 void HakkindaFormu::createControls()
 {
-    SimgeKutusu = placed(new QLabel(this), QStringLiteral("SimgeKutusu"));
+    SimgeKutusu = placedIn(new QLabel(this), QStringLiteral("SimgeKutusu"));
     SimgeKutusu->setPixmap(iconPicture());
     SimgeKutusu->setAccessibleName(app_info::productName());
 
     for (int i = 0; i < 4; ++i) {
-        Çerçeve[i] = placed(new QGroupBox(this), indexed("Çerçeve", i));
-        Altlik[i] = placed(new QWidget(Çerçeve[i]), indexed("Altlik", i));
+        Çerçeve[i] = placedIn(new QGroupBox(this), indexed("Çerçeve", i));
+        Altlik[i] = placedIn(new QWidget(Çerçeve[i]), indexed("Altlik", i));
     }
     const int panelOf[9] = {0, 0, 0, 0, 1, 2, 3, 3, 3};
     for (int i = 0; i < 9; ++i)
-        Etiket[i] = placed(new QLabel(Altlik[panelOf[i]]), indexed("Etiket", i));
+        Etiket[i] = placedIn(new QLabel(Altlik[panelOf[i]]), indexed("Etiket", i));
 
-    GüncellemeZamaniKutusu = placed(new QComboBox(Altlik[1]), QStringLiteral("GüncellemeZamaniKutusu"));
-    DilDosyasiListesi = placed(new QComboBox(Altlik[2]), QStringLiteral("DilDosyasiListesi"));
-    WebSayfasiEtiketi = placed(new QLabel(Altlik[3]), QStringLiteral("WebSayfasiEtiketi"));
-    TavoranDosyasiEtiketi = placed(new QLabel(Altlik[3]), QStringLiteral("TavoranDosyasiEtiketi"));
-    EPostaEtiketi = placed(new QLabel(Altlik[3]), QStringLiteral("EPostaEtiketi"));
+    GüncellemeZamaniKutusu = placedIn(new QComboBox(Altlik[1]), QStringLiteral("GüncellemeZamaniKutusu"));
+    DilDosyasiListesi = placedIn(new QComboBox(Altlik[2]), QStringLiteral("DilDosyasiListesi"));
+    WebSayfasiEtiketi = placedIn(new QLabel(Altlik[3]), QStringLiteral("WebSayfasiEtiketi"));
+    TavoranDosyasiEtiketi = placedIn(new QLabel(Altlik[3]), QStringLiteral("TavoranDosyasiEtiketi"));
+    EPostaEtiketi = placedIn(new QLabel(Altlik[3]), QStringLiteral("EPostaEtiketi"));
     Etiket[4]->setBuddy(GüncellemeZamaniKutusu);
     Etiket[5]->setBuddy(DilDosyasiListesi);
 
-    TamamDüğmesi = placed(new QPushButton(this), QStringLiteral("TamamDüğmesi"));
+    TamamDüğmesi = placedIn(new QPushButton(this), QStringLiteral("TamamDüğmesi"));
     TamamDüğmesi->setDefault(true);
     connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { accept(); });
 

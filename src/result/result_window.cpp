@@ -1,6 +1,7 @@
 #include "result/result_window.h"
 
 #include "app/app_icon.h"
+#include "app/dialog_frame.h"
 
 #include "app/app_info.h"
 #include "app/error_report.h"
@@ -30,36 +31,18 @@ namespace {
 
 // The window's layout in 96-dpi pixels.
 constexpr QSize clientSize(407, 400);
-
-struct ControlPlace {
-    const char *name;
-    QRect rect;
+constexpr Place places[] = {
+    {"SimgeKutusu", 22, 30, 48, 48},
+    {"Etiket", 92, 20, 294, 29},
+    {"SonuçKutusu", 92, 56, 294, 285},
+    {"KopyalaDüğmesi", 92, 356, 97, 23},
+    {"GörüntüOlarakKaydetDüğmesi", 192, 356, 109, 23},
+    {"KapatDüğmesi", 303, 356, 83, 23},
 };
 
-constexpr ControlPlace places[] = {
-    {"SimgeKutusu", QRect(22, 30, 48, 48)},
-    {"Etiket", QRect(92, 20, 294, 29)},
-    {"SonuçKutusu", QRect(92, 56, 294, 285)},
-    {"KopyalaDüğmesi", QRect(92, 356, 97, 23)},
-    {"GörüntüOlarakKaydetDüğmesi", QRect(192, 356, 109, 23)},
-    {"KapatDüğmesi", QRect(303, 356, 83, 23)},
-};
-
-QRect placeOf(const char *name)
+template <class W> W *placedIn(QWidget *parent, const char *name)
 {
-    for (const ControlPlace &p : places) {
-        if (qstrcmp(p.name, name) == 0)
-            return p.rect;
-    }
-    return {};
-}
-
-template <class W> W *placed(QWidget *parent, const char *name)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromUtf8(name));
-    w->setGeometry(placeOf(name));
-    return w;
+    return placed(new W(parent), QString::fromUtf8(name), places);
 }
 
 const char savedTag[] = "tag";
@@ -69,8 +52,7 @@ const char savedTag[] = "tag";
 bool SonuçFormu::writeBmp(const QImage &picture, const QString &path) { return picture.save(path, "BMP"); }
 
 SonuçFormu::SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &inputs, PictureWriter writer)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                         | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(owner, fixedDialogFlags),
       ctx_(ctx), writer_(writer ? std::move(writer) : PictureWriter(writeBmp))
 {
     setObjectName(QStringLiteral("SonuçFormu"));
@@ -78,45 +60,28 @@ SonuçFormu::SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &in
     setModal(true);
     createControls();
     load(inputs);
-    centreOver(owner);
-}
-
-void SonuçFormu::centreOver(QWidget *owner)
-{
-    if (!owner)
-        return; // Qt centres an ownerless dialog on the screen
-    // QDialog's own centring guesses the frame width and lands a few pixels off.
-    QRect place(QPoint(), clientSize);
-    place.moveCenter(owner->window()->geometry().center());
-    // Never out of sight, even when the owner hangs over a screen edge.
-    if (const QScreen *screen = owner->screen()) {
-        const QRect available = screen->availableGeometry();
-        const auto within = [](int start, int low, int high) { return std::clamp(start, low, std::max(low, high)); };
-        place.moveLeft(within(place.left(), available.left(), available.right() - place.width() + 1));
-        place.moveTop(within(place.top(), available.top(), available.bottom() - place.height() + 1));
-    }
-    setGeometry(place);
+    centreOver(this, owner);
 }
 
 void SonuçFormu::createControls()
 {
-    SimgeKutusu = placed<QLabel>(this, "SimgeKutusu");
+    SimgeKutusu = placedIn<QLabel>(this, "SimgeKutusu");
     SimgeKutusu->setPixmap(iconPicture());
     SimgeKutusu->setAlignment(Qt::AlignCenter);
 
-    Etiket = placed<QLabel>(this, "Etiket");
+    Etiket = placedIn<QLabel>(this, "Etiket");
     Etiket->setWordWrap(true);
     Etiket->setTextFormat(Qt::PlainText);
     Etiket->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    SonuçKutusu = placed<QLabel>(this, "SonuçKutusu");
+    SonuçKutusu = placedIn<QLabel>(this, "SonuçKutusu");
     SonuçKutusu->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SonuçKutusu->setFocusPolicy(Qt::StrongFocus);
 
-    KopyalaDüğmesi = placed<QPushButton>(this, "KopyalaDüğmesi");
-    GörüntüOlarakKaydetDüğmesi = placed<QPushButton>(this, "GörüntüOlarakKaydetDüğmesi");
+    KopyalaDüğmesi = placedIn<QPushButton>(this, "KopyalaDüğmesi");
+    GörüntüOlarakKaydetDüğmesi = placedIn<QPushButton>(this, "GörüntüOlarakKaydetDüğmesi");
     GörüntüOlarakKaydetDüğmesi->setProperty(savedTag, QString());
-    KapatDüğmesi = placed<QPushButton>(this, "KapatDüğmesi");
+    KapatDüğmesi = placedIn<QPushButton>(this, "KapatDüğmesi");
 
     setTabOrder(SonuçKutusu, KopyalaDüğmesi);
     setTabOrder(KopyalaDüğmesi, GörüntüOlarakKaydetDüğmesi);
@@ -135,7 +100,7 @@ void SonuçFormu::load(const ResultInputs &inputs)
 
     NSeviyeleri = result::nLevels(inputs);
     RASeviyeleri = result::raLevels(inputs);
-    picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar, placeOf("SonuçKutusu").size());
+    picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar, placeOf(places, QStringLiteral("SonuçKutusu")).size());
     SonuçKutusu->setPixmap(QPixmap::fromImage(picture_));
     RaporMetni = result::reportBlocks(inputs, ctx_.state.Mesajlar);
     SonuçKutusu->setAccessibleDescription(result::joinedReport(RaporMetni));

@@ -36,7 +36,6 @@ protected:
 private:
     void createControls();
     void load(const ResultInputs &inputs);
-    void centreOver(QWidget *owner);
     void setCaptions();
 
     void copyClicked();

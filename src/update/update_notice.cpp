@@ -2,6 +2,7 @@
 
 #include "app/app_context.h"
 #include "app/app_icon.h"
+#include "app/dialog_frame.h"
 #include "app/app_info.h"
 #include "app/clock.h"
 #include "app/settings.h"
@@ -23,10 +24,6 @@ namespace {
 
 // Places in 96-dpi pixels: the group box's panel and the panel's label are
 // relative to their holder, the rest to the client area.
-struct Place {
-    const char *name;
-    int x, y, w, h;
-};
 constexpr QSize clientSize(354, 171);
 constexpr Place places[] = {
     {"SimgeKutusu", 22, 22, 48, 48},
@@ -38,35 +35,28 @@ constexpr Place places[] = {
     {"KapatDüğmesi", 250, 128, 83, 23},
 };
 
-template <class W> W *placed(W *widget, const char *name)
-{
-    widget->setObjectName(QString::fromUtf8(name));
-    for (const Place &p : places)
-        if (qstrcmp(p.name, name) == 0)
-            widget->setGeometry(p.x, p.y, p.w, p.h);
-    return widget;
-}
+template <class W> W *placedIn(W *widget, const char *name) { return placed(widget, QString::fromUtf8(name), places); }
 
 } // namespace
 
 GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint), ctx_(ctx)
+    : QDialog(owner, fixedDialogFlags), ctx_(ctx)
 {
     setFixedSize(clientSize);
 
-    auto *simge = placed(new QLabel(this), "SimgeKutusu");
+    auto *simge = placedIn(new QLabel(this), "SimgeKutusu");
     simge->setPixmap(iconPicture());
     simge->setAccessibleName(app_info::productName());
 
-    Çerçeve = placed(new QGroupBox(this), "Çerçeve");
-    Altlik = placed(new QWidget(Çerçeve), "Altlik");
-    Etiket = placed(new QLabel(Altlik), "Etiket");
+    Çerçeve = placedIn(new QGroupBox(this), "Çerçeve");
+    Altlik = placedIn(new QWidget(Çerçeve), "Altlik");
+    Etiket = placedIn(new QLabel(Altlik), "Etiket");
     Etiket->setWordWrap(true);
     Etiket->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    GüncellemeKontrolüOnayi = placed(new QCheckBox(this), "GüncellemeKontrolüOnayi");
-    IndirDüğmesi = placed(new QPushButton(this), "IndirDüğmesi");
-    KapatDüğmesi = placed(new QPushButton(this), "KapatDüğmesi");
+    GüncellemeKontrolüOnayi = placedIn(new QCheckBox(this), "GüncellemeKontrolüOnayi");
+    IndirDüğmesi = placedIn(new QPushButton(this), "IndirDüğmesi");
+    KapatDüğmesi = placedIn(new QPushButton(this), "KapatDüğmesi");
     IndirDüğmesi->setDefault(true);
 
     connect(IndirDüğmesi, &QPushButton::clicked, this, [this] { IndirDüğmesiClick(); });
@@ -74,13 +64,7 @@ GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
 
     yükle();
 
-    // Centred over the owner's client area; on the screen when there is none.
-    QRect place(QPoint(0, 0), clientSize);
-    if (owner)
-        place.moveCenter(owner->window()->geometry().center());
-    else if (screen())
-        place.moveCenter(screen()->availableGeometry().center());
-    setGeometry(place);
+    centreOver(this, owner);
 }
 
 void GüncellemeFormu::yükle()

@@ -1,0 +1,31 @@
+#include "app/dialog_frame.h"
+
+#include <QScreen>
+#include <algorithm>
+
+namespace lorvex {
+
+QRect placeOf(std::span<const Place> places, const QString &name)
+{
+    const QByteArray key = name.toUtf8();
+    for (const Place &p : places)
+        if (key == p.name)
+            return p.rect();
+    return {};
+}
+
+void centreOver(QWidget *dialog, QWidget *owner)
+{
+    QRect place(QPoint(), dialog->size());
+    const QScreen *screen = owner ? owner->screen() : dialog->screen();
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    place.moveCenter(owner ? owner->window()->geometry().center() : available.center());
+    if (available.isValid()) {
+        const auto within = [](int start, int low, int high) { return std::clamp(start, low, std::max(low, high)); };
+        place.moveLeft(within(place.left(), available.left(), available.right() - place.width() + 1));
+        place.moveTop(within(place.top(), available.top(), available.bottom() - place.height() + 1));
+    }
+    dialog->setGeometry(place);
+}
+
+} // namespace lorvex
