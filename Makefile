@@ -9,7 +9,7 @@ CMAKE    ?= cmake
 RELEASE_DIR := build/release
 TEST_DIR    := build/test
 
-.PHONY: all deps configure build run test install screenshots clean
+.PHONY: all deps build run test install screenshots clean
 
 all: build
 
