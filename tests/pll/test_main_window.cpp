@@ -2,6 +2,7 @@
 // example, the range boxes, both lists' warnings, the selection menu, the
 // position, failure reports and whether every caption fits.
 
+#include "app/failure.h"
 #include "i18n/language_file.h"
 #include "pll/main_window.h"
 #include "support/fakes.h"
@@ -351,6 +352,28 @@ private Q_SLOTS:
         QCOMPARE(w.tc.boxes.shown().size(), 1);
         const BoxRequest &box = w.tc.boxes.shown().front().request;
         QVERIFY(box.icon == QMessageBox::Critical && box.text.contains(s("Form-1")) && w.tc.exitStatus != -1);
+    }
+
+    // The scheduled check is guarded under "Form-1"; the About button swallows its failures.
+    void failingHooks()
+    {
+        TestContext tc;
+        AppContext ctx = tc.context();
+        int abouts = 0;
+        AnaForm::Hooks hooks;
+        hooks.scheduledCheck = [] { throw Failure(7, s("check")); };
+        hooks.openAbout = [&] {
+            ++abouts;
+            throw std::runtime_error("about");
+        };
+        AnaForm form(ctx, hooks);
+        tc.boxes.expect(QMessageBox::Ok);
+        form.showAndCheck();
+        QCOMPARE(tc.boxes.shown().size(), 1);
+        QVERIFY(tc.boxes.shown().front().request.text.contains(s("Hata Yeri: Form-1")) && tc.exitStatus != -1);
+        click(form.findChild<QPushButton *>(s("HakkindaDüğmesi")));
+        QCOMPARE(abouts, 1);
+        QCOMPARE(tc.boxes.shown().size(), 1);
     }
 };
 
