@@ -56,7 +56,7 @@ private Q_SLOTS:
         QCOMPARE(lines[3], expectedDescription);
     }
 
-    void guardedSuccessShowsNothing()
+    void successShowsNothingAndStartupReportsDoNotEnd()
     {
         MessageTable messages;
         test::ScriptedPresenter boxes;
@@ -64,16 +64,7 @@ private Q_SLOTS:
         ErrorReporter errors(boxes, messages, [&](int s) { status = s; });
         QVERIFY(errors.guarded(nullptr, tags::Form1, [] {}));
         QCOMPARE(boxes.shown().size(), 0);
-        QCOMPARE(status, -1);
-    }
-
-    void startupVariantDoesNotEnd()
-    {
-        MessageTable messages;
-        test::ScriptedPresenter boxes;
         boxes.expect(QMessageBox::Ok);
-        int status = -1;
-        ErrorReporter errors(boxes, messages, [&](int s) { status = s; });
         errors.show(nullptr, QStringLiteral("Module-1"), 5, QStringLiteral("x"));
         QCOMPARE(status, -1);
         QVERIFY(boxes.shown().first().request.text.contains(QStringLiteral("Hata Yeri: Module-1")));
