@@ -173,7 +173,7 @@ QString updateTempPath()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (folder.isEmpty())
         folder = QDir::homePath() + QStringLiteral("/.cache");
-    QDir().mkpath(folder);
+    // The check makes the folder when it first writes there.
     return folder + QStringLiteral("/~tmp.001");
 }
 

@@ -38,7 +38,7 @@ private:
 // and has an address.
 bool isOnline();
 
-// The user's cache folder (created when missing) followed by "~tmp.001":
+// The user's cache folder followed by "~tmp.001" (the folder is made when first written):
 // private and writable, unlike the program's languages folder.
 QString updateTempPath();
 
