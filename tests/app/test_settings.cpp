@@ -6,10 +6,9 @@
 #include <QTest>
 
 using namespace lorvex;
+using namespace lorvex::test;
 
 namespace {
-const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-const QLocale english(QLocale::English, QLocale::UnitedStates);
 QByteArray utf8(const QString &s) { return s.toUtf8(); }
 } // namespace
 

@@ -14,10 +14,6 @@ using namespace lorvex;
 using namespace lorvex::test;
 
 namespace {
-const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-const QLocale english(QLocale::English, QLocale::UnitedStates);
-QString s(const char *text) { return QString::fromUtf8(text); }
-QStringList l(const char *texts) { return s(texts).split(QLatin1Char('|')); }
 
 struct Row {
     const char *boxes[3], *button, *list;

@@ -5,18 +5,15 @@
 #include "pll/list_builder.h"
 #include "pll/number_forms.h"
 #include "pll/range_field.h"
+#include "support/test_env.h"
 
 #include <QTest>
 #include <cmath>
 
 using namespace lorvex::pll;
+using namespace lorvex::test;
 
 namespace {
-const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
-const QLocale english(QLocale::English, QLocale::UnitedStates);
-QString s(const char *text) { return QString::fromUtf8(text); }
-// "a|b|c": the texts a, b and c; empty parts stay.
-QStringList l(const char *texts) { return s(texts).split(QLatin1Char('|')); }
 
 // One question of the text-in, text-out table, answered as a text.
 QString ask(const QString &kind, const QString &input, const QLocale &locale)

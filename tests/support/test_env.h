@@ -1,10 +1,19 @@
 #pragma once
 // Every test runs in its own temporary home: no real settings or documents are touched.
 
+#include <QLocale>
+#include <QStringList>
 #include <QTemporaryDir>
-#include <QString>
 
 namespace lorvex::test {
+
+// The two regional settings every text test runs under.
+inline const QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+inline const QLocale english(QLocale::English, QLocale::UnitedStates);
+
+// Short forms for tables: s("…") is the UTF-8 text, l("a|b|c") the texts a, b and c (empty parts stay).
+inline QString s(const char *text) { return QString::fromUtf8(text); }
+inline QStringList l(const char *texts) { return s(texts).split(QLatin1Char('|')); }
 
 class TestHome {
 public:
