@@ -291,9 +291,10 @@ void AnaForm::buildList(const RangeRow &row)
         row.list->addItems(result.lines);
         rebuilding_ = false;
 
-        ctx_.settings.write(row.parameters.startKey, row.start->text());
-        ctx_.settings.write(row.parameters.endKey, row.end->text());
-        ctx_.settings.write(row.parameters.stepKey, row.step->text());
+        // The three keys in order, in one sync of the store.
+        ctx_.settings.write({{row.parameters.startKey, row.start->text()},
+                             {row.parameters.endKey, row.end->text()},
+                             {row.parameters.stepKey, row.step->text()}});
     });
     rebuilding_ = false;
 }
