@@ -94,14 +94,6 @@ void fitToText(QLabel *label)
     label->resize(qMin(widest, label->sizeHint().width()), label->height());
 }
 
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
-
 } // namespace
 
 HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void()> captionsChanged)
@@ -287,11 +279,8 @@ void HakkindaFormu::manualCheck()
     label->unsetCursor();
     label->hide();
     QCoreApplication::processEvents(); // the label leaves the screen before the wait
-    int answer = 0;
-    {
-        WaitCursor wait;
-        answer = ctx_.checker.SurumKontrolEt(ctx_.updateTempPath, app_info::UrunNumarasi);
-    }
+    // The check shows the wait cursor while it downloads.
+    const int answer = ctx_.checker.SurumKontrolEt(ctx_.updateTempPath, app_info::UrunNumarasi);
     const about::CheckOutcome outcome = about::checkOutcome(answer, ctx_.state.SurumNumarasi);
     if (outcome.warning) {
         ctx_.boxes.warn(this, ctx_.state.msg(outcome.warning));
