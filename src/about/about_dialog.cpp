@@ -141,12 +141,8 @@ void HakkindaFormu::yükle()
 {
     SharedState &s = ctx_.state;
     // 1. Panels in the dialog's own colour.
-    for (QWidget *panel : Altlik) {
-        QPalette p = panel->palette();
-        p.setColor(QPalette::Window, palette().color(QPalette::Window));
-        panel->setPalette(p);
-        panel->setAutoFillBackground(true);
-    }
+    for (QWidget *panel : Altlik)
+        fillWithWindowColour(panel);
     // 2. The title.
     setTextColour(Etiket[0], titleColour);
     QFont bold = Etiket[0]->font();

@@ -14,6 +14,14 @@ QRect placeOf(std::span<const Place> places, const QString &name)
     return {};
 }
 
+void fillWithWindowColour(QWidget *panel)
+{
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::Window, panel->window()->palette().color(QPalette::Window));
+    panel->setPalette(colours);
+    panel->setAutoFillBackground(true);
+}
+
 void centreOver(QWidget *dialog, QWidget *owner)
 {
     QRect place(QPoint(), dialog->size());

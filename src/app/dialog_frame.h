@@ -32,6 +32,9 @@ template <class W> W *placed(W *widget, const QString &name, std::span<const Pla
     return widget;
 }
 
+// The background panels ("Altlik") take their window's background colour.
+void fillWithWindowColour(QWidget *panel);
+
 // Centres dialog over owner's window (over the screen without one) and keeps
 // it wholly on that screen, even when the owner hangs over an edge.
 void centreOver(QWidget *dialog, QWidget *owner);

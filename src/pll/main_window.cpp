@@ -1,6 +1,7 @@
 #include "pll/main_window.h"
 
 #include "app/app_info.h"
+#include "app/dialog_frame.h"
 #include "app/error_report.h"
 #include "app/error_text.h"
 #include "app/message_box.h"
@@ -117,12 +118,8 @@ void AnaForm::load()
 {
     setCaptions();
 
-    for (QWidget *panel : Altlik) {
-        QPalette colours = panel->palette();
-        colours.setColor(QPalette::Window, palette().color(QPalette::Window));
-        panel->setPalette(colours);
-        panel->setAutoFillBackground(true);
-    }
+    for (QWidget *panel : Altlik)
+        fillWithWindowColour(panel);
 
     placeWindow();
 

@@ -72,10 +72,7 @@ void GüncellemeFormu::yükle()
     const SharedState &s = ctx_.state;
     // Each step on its own: a failing one is skipped.
     try {
-        QPalette p = Altlik->palette();
-        p.setColor(QPalette::Window, palette().color(QPalette::Window));
-        Altlik->setPalette(p);
-        Altlik->setAutoFillBackground(true);
+        fillWithWindowColour(Altlik);
     } catch (const std::exception &) {
     }
     try {
