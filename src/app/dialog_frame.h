@@ -1,6 +1,6 @@
 #pragma once
-// What the program's dialogs share: control places from a table, the fixed
-// frame, and centring over the main window.
+// What the program's windows share: control places from a table, the fixed
+// dialog frame, panel colours, and centring over the main window.
 
 #include <QRect>
 #include <QString>

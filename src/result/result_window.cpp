@@ -1,9 +1,8 @@
 #include "result/result_window.h"
 
 #include "app/app_icon.h"
-#include "app/dialog_frame.h"
-
 #include "app/app_info.h"
+#include "app/dialog_frame.h"
 #include "app/error_report.h"
 #include "app/error_text.h"
 #include "app/failure.h"

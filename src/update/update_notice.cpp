@@ -2,9 +2,9 @@
 
 #include "app/app_context.h"
 #include "app/app_icon.h"
-#include "app/dialog_frame.h"
 #include "app/app_info.h"
 #include "app/clock.h"
+#include "app/dialog_frame.h"
 #include "app/settings.h"
 #include "app/shared_state.h"
 #include "app/shell.h"
