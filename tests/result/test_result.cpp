@@ -39,7 +39,7 @@ struct Window {
     void save(QMessageBox::StandardButton answer) { t.boxes.expect(answer); click("GörüntüOlarakKaydetDüğmesi"); }
     QString flag() { return child("GörüntüOlarakKaydetDüğmesi")->property("tag").toString(); }
     QString images() const { return t.home.path() + u"/Documents/Tavoran/Lorvex/Images/"_s; }
-    QStringList files() const { return QDir(images()).entryList(QDir::Files, QDir::Name); }
+    QStringList files() const { return QDir(images()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     const BoxRequest &box() const { return t.boxes.shown().last().request; }
 
     test::TestContext t;
@@ -193,8 +193,11 @@ private Q_SLOTS:
 
     void saveFailures()
     {
-        const auto says = [](bool ok) { return Window::Writer([ok](const QImage &, const QString &) { return ok; }); };
-        // 0: the real writer with a file in place of a folder; 1: a failing writer; 2: one that writes no file
+        // A failure after the first bytes (a full disk), or success without a byte.
+        const auto says = [](bool ok) {
+            return Window::Writer([ok](const QImage &, QIODevice &file) { return ok || file.write("BM6") < 0; });
+        };
+        // 0: the real writer with a file in place of a folder; 1: one that fails mid-write; 2: one that writes no file
         for (int kind : {0, 1, 2}) {
             Window w;
             w.open(example(), kind == 0 ? Window::Writer() : says(kind == 2));
@@ -210,6 +213,12 @@ private Q_SLOTS:
             QCOMPARE(w.flag(), QString());
             QVERIFY(w.files().isEmpty());
         }
+        Window w; // a failed save leaves its number free
+        w.open(example(), says(false));
+        w.save(QMessageBox::Ok);
+        w.open();
+        w.save(QMessageBox::No);
+        QCOMPARE(w.files(), QStringList{u"PLL (0).bmp"_s});
     }
 };
 
