@@ -227,7 +227,7 @@ private Q_SLOTS:
     void secondCopyBringsTheFirstForwardAndWritesNothing()
     {
         Run r;
-        SingleInstance first(app_info::windowTitle(QStringLiteral("Lorvex")));
+        SingleInstance first(app_info::applicationId());
         QVERIFY(first.tryBecomePrimary());
         int requests = 0;
         first.setActivationHandler([&] { ++requests; });
