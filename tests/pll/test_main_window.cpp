@@ -221,7 +221,7 @@ private Q_SLOTS:
         for (const int row : {0, 1}) { // the reference row in Turkish, the input row in English
             const Row &r = rows[row];
             Window w(row ? english : turkish);
-            // Entering selects all; Enter walks start, end, step and the button and builds nothing.
+            // Entering selects all; Enter walks start, end, step and the button without building; on the button it builds.
             QTest::mouseClick(w.get(r.boxes[0]), Qt::LeftButton, {}, QPoint(4, 10));
             QVERIFY(allSelected(w.get(r.boxes[0])));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -231,6 +231,8 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             QVERIFY(w.get<QPushButton>(r.button)->hasFocus());
             QVERIFY(w.get<QListWidget>(r.list)->count() == 0 && w.tc.boxes.shown().isEmpty());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // on the button: it builds
+            QVERIFY(w.get<QListWidget>(r.list)->count() > 0);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(row == 1 || allSelected(w.get(rows[1].boxes[0])));
             // Digits only; Ctrl+V does not paste.
@@ -378,7 +380,8 @@ private Q_SLOTS:
         QCOMPARE(tc.boxes.shown().size(), 1);
         QVERIFY(tc.boxes.shown().front().request.text.contains(s("Hata Yeri: Form-1")) && tc.exitStatus != -1);
         click(form.findChild<QPushButton *>(s("HakkindaDüğmesi")));
-        QCOMPARE(abouts, 1);
+        QTest::keyClick(form.findChild<QPushButton *>(s("HakkindaDüğmesi")), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(abouts, 2);
         QCOMPARE(tc.boxes.shown().size(), 1);
     }
 };
