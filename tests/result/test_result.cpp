@@ -101,8 +101,9 @@ private Q_SLOTS:
             const PlacedText &p = drawn[step - (step > 10 ? 2 : 1)]; // step 10 draws nothing
             QCOMPARE(QList<int>({p.step, p.x, p.y}), QList<int>({step, x, y}));
         }
-        // {line spacing, text height, line height}: 14 would push pin 25 below the 285 pixels; at least 1.
-        for (const auto &[spacing, height, h] : {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}})
+        // {line spacing, text height, line height}: 14 would push pin 25 below the 285 pixels; at least 1;
+        // with text 8 high the last pin line ends on the last pixel row, and 14 fits.
+        for (const auto &[spacing, height, h] : {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}, {14, 8, 14}})
             QCOMPARE(fittedLineHeight(spacing, height, 285), h);
     }
 

@@ -72,6 +72,7 @@ private Q_SLOTS:
         const auto file = [&](const char *n, QByteArray b, int r) { row(n, [b](HttpFixture &s) { s.serve(b); }, r); };
         file("line 101 ending in 104", "100 Other 210\r\n101 Lorvex 104\r\n", 104);
         file("first 101 wins", "101 a 103\r\n101 b 109\r\n", 103);
+        file("third of three CR LF lines", "100 Other 210\r\n100 X 220\r\n101 Lorvex 104\r\n", 104);
         file("no line for 101: the last", "099 A 150\r\n100 B 210\r\n", 210);
         file("heading of letters first", "Products\r\n101 Lorvex 104\r\n", 0);
         file("empty line stops the search", "\r\n101 x 103", 0);
