@@ -134,7 +134,7 @@ void SonuçFormu::setCaptions()
     setWindowTitle(ctx_.state.msg(115));
     SimgeKutusu->setAccessibleName(app_info::productName());
     Etiket->setText(ctx_.state.msg(116));
-    SonuçKutusu->setAccessibleName(ctx_.state.msg(115));
+    SonuçKutusu->setAccessibleName(QStringLiteral("Pin ") + ctx_.state.msg(120));
     KopyalaDüğmesi->setText(ctx_.state.msg(117));
     GörüntüOlarakKaydetDüğmesi->setText(ctx_.state.msg(118));
     KapatDüğmesi->setText(ctx_.state.msg(119) + QStringLiteral(" (Esc)"));
