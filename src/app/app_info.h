@@ -27,6 +27,13 @@ inline QString versionCaption()
            + QString::number(version::patch);
 }
 
+// "1.0.2", as the project names its version.
+inline QString fullVersion()
+{
+    return QString::number(version::major) + QLatin1Char('.') + QString::number(version::minor) + QLatin1Char('.')
+           + QString::number(version::patch);
+}
+
 // 102 for 1.0.2: each part contributes exactly its decimal digits.
 inline int versionNumber() { return versionCaption().remove(QLatin1Char('.')).toInt(); }
 
