@@ -3,7 +3,7 @@
 // picture box's size, in the application font at 9 points.
 
 #include "app/messages.h"
-#include "result/result_inputs.h"
+#include "pll/result_inputs.h"
 
 #include <QImage>
 #include <QSize>

@@ -4,8 +4,8 @@
 // No Q_OBJECT: moc cannot read its name; signals go to plain members.
 
 #include "app/app_context.h"
+#include "pll/result_inputs.h"
 #include "result/report.h"
-#include "result/result_inputs.h"
 
 #include <QDialog>
 #include <QImage>
