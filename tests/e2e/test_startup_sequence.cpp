@@ -2,7 +2,7 @@
 #include "app/app_info.h"
 #include "app/failure.h"
 #include "app/single_instance.h"
-#include "app/startup.h"
+#include "desktop/startup.h"
 #include "pll/main_window.h"
 #include "support/fakes.h"
 

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include "app/app_context.h"
 #include "app/app_icon.h"

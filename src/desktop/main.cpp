@@ -1,5 +1,5 @@
 // Lorvex: a calculator for the MC145151-2 parallel-input PLL frequency synthesizer.
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QApplication>
 
