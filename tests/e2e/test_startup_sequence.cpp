@@ -23,7 +23,7 @@ struct Run {
     test::ScriptedPresenter boxes;
     test::RecordingOpener opener;
     test::FixedChecker checker;
-    FixedClock clock{today};
+    test::FixedClock clock{today};
     StartupSeams seams{home.settingsPath(), home.path() + QStringLiteral("/Languages/"), &boxes, &clock, &checker, &opener};
     Settings settings() const { return Settings(home.settingsPath(), QLocale::system()); }
     QStringList storedKeys() const

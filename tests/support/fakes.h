@@ -16,6 +16,15 @@
 
 namespace lorvex::test {
 
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(QDate day) : day_(day) {}
+    QDate today() const override { return day_; }
+
+private:
+    QDate day_;
+};
+
 class RecordingOpener final : public Opener {
 public:
     void open(const QString &target) override { opened.append(target); }
