@@ -8,8 +8,9 @@ CMAKE    ?= cmake
 
 RELEASE_DIR := build/release
 TEST_DIR    := build/test
+BENCH_RUNS  ?= 7
 
-.PHONY: all deps build run test format-check install screenshots clean
+.PHONY: all deps build run test format-check bench install screenshots clean
 
 all: build
 
@@ -59,6 +60,13 @@ format-check: deps
 screenshots: build
 	$(CMAKE) --build $(RELEASE_DIR) --target lorvex_screenshots -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./$(RELEASE_DIR)/tools/screenshots/lorvex_screenshots docs
+
+# Start-up time of the release build against a bare Qt window of the same size, each
+# from launch to its window on screen (needs the Debian packages xvfb and xdotool).
+bench: build
+	$(CMAKE) --build $(RELEASE_DIR) --target lorvex_floor -j $(JOBS)
+	tools/bench/startup-bench.sh -n $(BENCH_RUNS) '^lorvex-floor$$' $(RELEASE_DIR)/lorvex_floor
+	tools/bench/startup-bench.sh -n $(BENCH_RUNS) '^Tavoran - Lorvex' $(RELEASE_DIR)/lorvex
 
 install: build
 	$(CMAKE) --install $(RELEASE_DIR) --prefix $(PREFIX)
