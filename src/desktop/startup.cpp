@@ -139,8 +139,8 @@ void BaşlangiçModülü::readSchedule()
     if (const auto schedule = settings_->readSchedule()) {
         state.GuncellemeAraligi = *schedule;
     } else {
-        state.GuncellemeAraligi = 1;
-        repairs.append({keys::GuncellemeZamani, QStringLiteral("1")});
+        state.GuncellemeAraligi = UpdateSchedule::weekly;
+        repairs.append({keys::GuncellemeZamani, storedText(UpdateSchedule::weekly)});
     }
 
     state.SonrakiKontrolTarihi = settings_->readDate(keys::GuncellemeKontrolu);

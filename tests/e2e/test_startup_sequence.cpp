@@ -96,7 +96,8 @@ private Q_SLOTS:
         QCOMPARE(s.readDate(keys::GuncellemeKontrolu), today.addDays(7));
         const SharedState &st = module.state;
         QVERIFY(st.SonKontrolTarihi == today.addDays(-7) && st.SonrakiKontrolTarihi == today.addDays(7));
-        QVERIFY(st.GuncellemeAraligi == 1 && st.SurumNumarasi == 102 && st.DilAdi == QStringLiteral("Türkçe"));
+        QVERIFY(st.GuncellemeAraligi == UpdateSchedule::weekly && st.SurumNumarasi == 102
+                && st.DilAdi == QStringLiteral("Türkçe"));
         QCOMPARE(st.UygulamaAnahtari, QStringLiteral("Tavoran\\Lorvex"));
         QCOMPARE(r.checker.calls, 0); // the first check falls due a week later
         QCOMPARE(r.boxes.shown().size(), 0);
@@ -115,7 +116,7 @@ private Q_SLOTS:
         BaşlangiçModülü module(r.seams);
         QCOMPARE(r.program(module), 0);
         QCOMPARE(atWindow, before);
-        QCOMPARE(module.state.GuncellemeAraligi, 2);
+        QCOMPARE(module.state.GuncellemeAraligi, UpdateSchedule::monthly);
         QCOMPARE(module.state.SonrakiKontrolTarihi, QDate(2027, 1, 1));
     }
 
@@ -137,7 +138,7 @@ private Q_SLOTS:
         BaşlangiçModülü module(r.seams);
         QCOMPARE(r.program(module), 0);
         QCOMPARE(r.settings().read(keys::GuncellemeZamani), afterwards);
-        QCOMPARE(module.state.GuncellemeAraligi, afterwards.toInt());
+        QCOMPARE(int(module.state.GuncellemeAraligi), afterwards.toInt());
     }
 
     void language_data()

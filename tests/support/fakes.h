@@ -57,7 +57,7 @@ struct TestContext {
         state.DilKlasoru = home.path() + QStringLiteral("/Languages/");
         state.DilAdi = QStringLiteral("Türkçe");
         state.SurumNumarasi = 102;
-        state.GuncellemeAraligi = 1;
+        state.GuncellemeAraligi = UpdateSchedule::weekly;
         state.SonKontrolTarihi = today.addDays(-7);
         state.SonrakiKontrolTarihi = today.addDays(7);
     }
