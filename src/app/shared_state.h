@@ -11,7 +11,6 @@
 namespace lorvex {
 
 struct SharedState {
-    QString UygulamaAnahtari;   // "Tavoran\Lorvex"
     QString DilKlasoru;         // languages folder, ends in "/"
     QString DilAdi;             // current language name
     int SurumNumarasi = 0;      // 102 for 1.0.2

@@ -63,7 +63,6 @@ int BaşlangiçModülü::startup(QApplication &app)
 {
     OrtakDenetimleriBaslat();
 
-    state.UygulamaAnahtari = app_info::makerName() + QLatin1Char('\\') + app_info::productName();
     settings_ = seams_.settingsPath.isEmpty() ? std::make_unique<Settings>()
                                               : std::make_unique<Settings>(seams_.settingsPath);
 

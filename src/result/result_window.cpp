@@ -97,8 +97,6 @@ void SonuçFormu::load(const ResultInputs &inputs)
     OrtakBelgelerKlasoru = result::documentsFolder();
     setCaptions();
 
-    NSeviyeleri = result::nLevels(inputs);
-    RASeviyeleri = result::raLevels(inputs);
     picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar, placeOf(places, QStringLiteral("SonuçKutusu")).size());
     SonuçKutusu->setPixmap(QPixmap::fromImage(picture_));
     RaporMetni = result::reportBlocks(inputs, ctx_.state.Mesajlar);

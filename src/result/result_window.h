@@ -28,7 +28,6 @@ public:
 
     // The persistent image of SonuçKutusu, drawn once at opening.
     const QImage &picture() const { return picture_; }
-    const result::ReportBlocks &reportText() const { return RaporMetni; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -55,8 +54,6 @@ private:
     QPushButton *KapatDüğmesi = nullptr;
 
     QString OrtakBelgelerKlasoru;
-    result::NLevels NSeviyeleri{};
-    result::RALevels RASeviyeleri{};
     result::ReportBlocks RaporMetni;
     QImage picture_;
 };

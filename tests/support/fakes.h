@@ -53,7 +53,6 @@ struct TestContext {
         : clock(today), settings(home.settingsPath(), locale),
           errors(boxes, state.Mesajlar, [this](int status) { exitStatus = status; })
     {
-        state.UygulamaAnahtari = QStringLiteral("Tavoran\\Lorvex");
         state.DilKlasoru = home.path() + QStringLiteral("/Languages/");
         state.DilAdi = QStringLiteral("Türkçe");
         state.SurumNumarasi = 102;
