@@ -43,11 +43,6 @@ double referenceFrequency(double fOsc, int r)
     return fOsc / r;
 }
 
-double dividedInputFrequency(double fIn, int p)
-{
-    return fIn / p;
-}
-
 std::optional<double> requiredN(double fD, double fR)
 {
     if (fR == 0)
@@ -55,15 +50,6 @@ std::optional<double> requiredN(double fD, double fR)
     const double n = fD / fR;
     if (!std::isfinite(n))
         return std::nullopt;
-    return n;
-}
-
-int selectedN(const std::array<bool, nBitCount> &nChecked)
-{
-    int n = maxN;
-    for (int bit = 0; bit < nBitCount; ++bit)
-        if (nChecked[static_cast<std::size_t>(bit)])
-            n -= nWeight(bit);
     return n;
 }
 

@@ -24,12 +24,8 @@ constexpr int nWeight(int bit) { return 1 << bit; }
 int nPin(int bit);
 int raPin(int bit);
 
-// fR, fD and the required N; no required N when fR is 0 or the quotient is not finite.
+// fR and the required N; no required N when fR is 0 or the quotient is not finite.
 double referenceFrequency(double fOsc, int r);
-double dividedInputFrequency(double fIn, int p);
 std::optional<double> requiredN(double fD, double fR);
-
-// 16383 minus the weights of the ticked boxes.
-int selectedN(const std::array<bool, nBitCount> &nChecked);
 
 } // namespace lorvex::pll

@@ -12,7 +12,7 @@
 #include "app/app_context.h"
 #include "pll/calculation.h"
 #include "pll/list_builder.h"
-#include "result/result_inputs.h"
+#include "pll/result_inputs.h"
 
 #include <QLocale>
 #include <QWidget>
