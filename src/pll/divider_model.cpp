@@ -58,6 +58,11 @@ std::optional<double> requiredN(double fD, double fR)
     return n;
 }
 
+bool isWholeN(double n)
+{
+    return std::isfinite(n) && std::abs(n - std::round(n)) <= 1e-9 * std::abs(n);
+}
+
 int selectedN(const std::array<bool, nBitCount> &nChecked)
 {
     int n = maxN;

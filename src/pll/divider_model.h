@@ -29,6 +29,10 @@ double referenceFrequency(double fOsc, int r);
 double dividedInputFrequency(double fIn, int p);
 std::optional<double> requiredN(double fD, double fR);
 
+// A required N counts as whole within a relative 1e-9: the quotient of two
+// doubles is rarely exact even when the frequencies divide evenly.
+bool isWholeN(double n);
+
 // 16383 minus the weights of the ticked boxes.
 int selectedN(const std::array<bool, nBitCount> &nChecked);
 
