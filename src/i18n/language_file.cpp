@@ -114,19 +114,15 @@ std::optional<LanguageLoadFailure> Load(const QString &path, int count, MessageT
 
 void LoadCompanion(const QString &path, MessageTable &Mesajlar)
 {
-    for (int n = MessageTable::extraFirst; n <= MessageTable::extraLast; ++n)
-        Mesajlar.set(n, MessageTable::builtIn(n));
     std::optional<LanguageLoadFailure> failure;
     const std::optional<QByteArray> bytes = readSmallFile(path, failure);
     if (!bytes)
         return;
-    // Its header texts are the main file's business; a broken companion only
-    // leaves the later texts in Turkish.
+    // Its header texts are the main file's business, and a failure comes
+    // before any message line: the later texts then simply stay built-in.
     std::array<QString, 3> ignored;
-    const auto lines = splitLanguageLines(decodeLanguageBytes(*bytes));
-    if (parse(lines, MessageTable::extraFirst, MessageTable::extraCount, Mesajlar, ignored))
-        for (int n = MessageTable::extraFirst; n <= MessageTable::extraLast; ++n)
-            Mesajlar.set(n, MessageTable::builtIn(n));
+    parse(splitLanguageLines(decodeLanguageBytes(*bytes)), MessageTable::extraFirst, MessageTable::extraCount, Mesajlar,
+          ignored);
 }
 
 QString failureText(const std::array<QString, 3> &DilBilgileri, const LanguageLoadFailure &failure)

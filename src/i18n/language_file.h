@@ -36,8 +36,8 @@ std::optional<LanguageLoadFailure> Load(const QString &path, int count, MessageT
                                         std::array<QString, 3> &DilBilgileri);
 
 // Messages 170 onwards from a language's companion file (same layout; its
-// first message line carries 170). Every failure is silent: those texts then
-// stay built-in.
+// first message line carries 170), after Load has reset the table. Every
+// failure is silent: those texts then stay built-in.
 void LoadCompanion(const QString &path, MessageTable &Mesajlar);
 
 // The failure box text, in the words the language file gave for it.
