@@ -27,6 +27,12 @@ inline QString versionCaption()
            + QString::number(version::patch);
 }
 
+// "1.0.2": the version as command-line tools print it.
+inline QString dottedVersion()
+{
+    return QStringLiteral("%1.%2.%3").arg(version::major).arg(version::minor).arg(version::patch);
+}
+
 // 102 for 1.0.2: each part contributes exactly its decimal digits.
 inline int versionNumber() { return versionCaption().remove(QLatin1Char('.')).toInt(); }
 
