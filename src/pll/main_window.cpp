@@ -316,13 +316,13 @@ void AnaForm::setAllNBoxes(bool checked)
 
 void AnaForm::setRequiredN()
 {
-    const pll::NSetting setting =
-        pll::requiredNSetting(pll::requiredN(calc_.BölünmüşGirişFrekansi, calc_.ReferansFrekansi));
+    const plan::NSetting setting =
+        plan::requiredNSetting(pll::requiredN(calc_.BölünmüşGirişFrekansi, calc_.ReferansFrekansi));
     if (!setting.n) {
         ctx_.boxes.warn(this, ctx_.state.msg(setting.message));
         return;
     }
-    const std::array<bool, pll::nBitCount> target = pll::nCheckedFor(*setting.n);
+    const std::array<bool, pll::nBitCount> target = plan::nCheckedFor(*setting.n);
     holdingLock_ = true;
     for (std::size_t i = 0; i < NOnayi.size(); ++i)
         NOnayi[i]->setChecked(target[i]);
@@ -331,7 +331,7 @@ void AnaForm::setRequiredN()
     lockCheck();
 }
 
-pll::BandInputs AnaForm::bandInputs() const
+plan::BandInputs AnaForm::bandInputs() const
 {
     const auto numbers = [this](const QListWidget *list, bool whole) {
         std::vector<double> values;
@@ -342,7 +342,7 @@ pll::BandInputs AnaForm::bandInputs() const
         }
         return values;
     };
-    pll::BandInputs band;
+    plan::BandInputs band;
     // Reference lines count as whole kHz, as in the recomputation.
     band.referenceKhz = numbers(ReferansOscListesi, true);
     band.inputKhz = numbers(GirişFrekansiListesi, false);
@@ -355,8 +355,8 @@ pll::BandInputs AnaForm::bandInputs() const
 
 void AnaForm::planClicked()
 {
-    const pll::BandInputs band = bandInputs();
-    if (const int refusal = pll::planRefusal(band)) {
+    const plan::BandInputs band = bandInputs();
+    if (const int refusal = plan::planRefusal(band)) {
         ctx_.boxes.warn(this, ctx_.state.msg(refusal));
         return;
     }
@@ -372,17 +372,17 @@ void AnaForm::planClicked()
 
 void AnaForm::fitClicked()
 {
-    const pll::BandInputs band = bandInputs();
-    if (const int refusal = pll::fitRefusal(band)) {
+    const plan::BandInputs band = bandInputs();
+    if (const int refusal = plan::fitRefusal(band)) {
         ctx_.boxes.warn(this, ctx_.state.msg(refusal));
         return;
     }
     if (!hooks_.openFit)
         return;
-    const std::optional<pll::FitChoice> fit = hooks_.openFit(this, band);
+    const std::optional<plan::FitChoice> fit = hooks_.openFit(this, band);
     if (!fit || fit->referenceRow < 0 || fit->referenceRow >= ReferansOscListesi->count())
         return;
-    const auto ra = pll::raCheckedFor(fit->r);
+    const auto ra = plan::raCheckedFor(fit->r);
     const int ratioIndex = GirişFrekansiBölListesi->findText(QString::number(fit->ratio));
     if (!ra || ratioIndex < 0)
         return;

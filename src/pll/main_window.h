@@ -10,7 +10,7 @@
 // QActions Menü_0, Menü_1 of the QMenu SeçTemizleMenüsü.
 
 #include "app/app_context.h"
-#include "pll/band.h"
+#include "plan/band.h"
 #include "pll/calculation.h"
 #include "pll/list_builder.h"
 #include "result/result_inputs.h"
@@ -46,9 +46,9 @@ public:
         // The About dialog; its failures are ignored.
         std::function<void()> openAbout;
         // The channel plan over owner; the input row the user chose to apply, if any.
-        std::function<std::optional<int>(QWidget *owner, const pll::BandInputs &band)> openPlan;
+        std::function<std::optional<int>(QWidget *owner, const plan::BandInputs &band)> openPlan;
         // The fit finder over owner; the fit the user chose to apply, if any.
-        std::function<std::optional<pll::FitChoice>(QWidget *owner, const pll::BandInputs &band)> openFit;
+        std::function<std::optional<plan::FitChoice>(QWidget *owner, const plan::BandInputs &band)> openFit;
     };
 
     // Builds the window and loads it: captions, position, ranges, ratio "1".
@@ -96,7 +96,7 @@ private:
     void buildList(const RangeRow &row);
     void setAllNBoxes(bool checked);
     void setRequiredN();
-    pll::BandInputs bandInputs() const;
+    plan::BandInputs bandInputs() const;
     void planClicked();
     void fitClicked();
     void exitClicked();

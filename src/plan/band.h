@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace lorvex::pll {
+namespace lorvex::plan {
 
 struct BandInputs {
     std::vector<double> referenceKhz;  // every line of the reference list, as whole kHz
@@ -40,8 +40,8 @@ struct NSetting {
 NSetting requiredNSetting(std::optional<double> exactN);
 
 // The N boxes that show n: a ticked box is a bit at level 0.
-std::array<bool, nBitCount> nCheckedFor(int n);
+std::array<bool, pll::nBitCount> nCheckedFor(int n);
 // The RA boxes that select r; nothing for a value outside the table.
-std::optional<std::array<bool, raBitCount>> raCheckedFor(int r);
+std::optional<std::array<bool, pll::raBitCount>> raCheckedFor(int r);
 
-} // namespace lorvex::pll
+} // namespace lorvex::plan
