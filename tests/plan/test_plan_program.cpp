@@ -1,5 +1,6 @@
 // The real lorvex-plan binary, run as a user would from a shell.
 #include "app/app_info.h"
+#include "plan/plan_csv.h"
 
 #include <QProcess>
 #include <QTest>
@@ -39,6 +40,8 @@ private Q_SLOTS:
         QVERIFY(lines[0].startsWith("osc_khz,r,ratio,fr_khz,input_khz,"));
         QCOMPARE(lines[1], QByteArray("10240,1024,1,10,145000,145000,14500,14500,145000,0,0,ok,0,0,1,0,0,1,0,0,1,0,1,0,0,1,1,0,1\r"));
         QCOMPARE(lines[6], QByteArray("10240,1024,1,10,145500,145500,14550,14550,145500,0,0,ok,0,0,1,0,1,1,0,1,0,1,1,0,0,1,1,0,1\r"));
+        // Byte for byte what the plan window saves for the same band (its test checks that file).
+        QCOMPARE(r.out, lorvex::plan::planCsv(lorvex::plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
     }
 
     void fitFindsTheBestFirst()
