@@ -36,7 +36,7 @@ inline QString dottedVersion()
 // 102 for 1.0.2: each part contributes exactly its decimal digits.
 inline int versionNumber() { return versionCaption().remove(QLatin1Char('.')).toInt(); }
 
-// The main window's title; a running copy is recognised by it.
+// The main window's title. It changes with the language, so it names nothing else.
 inline QString windowTitle(const QString &message101)
 {
     return QStringLiteral("Tavoran - ") + message101 + QStringLiteral(" (MC 145151-2) ") + versionCaption();

@@ -23,6 +23,14 @@ std::optional<long long> readWhole(const QString &text)
     return v;
 }
 
+// A hand-edited value with a comma comes back as a list; join it again.
+QString textOf(const QVariant &v)
+{
+    if (v.userType() == QMetaType::QStringList)
+        return v.toStringList().join(QLatin1Char(','));
+    return v.toString();
+}
+
 QString userIniPath()
 {
     const QSettings probe(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tavoran"),
@@ -74,10 +82,7 @@ QString Settings::read(const char *key, const QString &fallback) const
     const QVariant v = s.value(QString::fromUtf8(key));
     if (!v.isValid())
         return fallback;
-    // A hand-edited value with a comma comes back as a list; join it again.
-    if (v.userType() == QMetaType::QStringList)
-        return v.toStringList().join(QLatin1Char(','));
-    return v.toString();
+    return textOf(v);
 }
 
 bool Settings::contains(const char *key) const
@@ -97,9 +102,26 @@ void Settings::write(const QList<std::pair<const char *, QString>> &values)
         s.setValue(QString::fromUtf8(key), text);
     s.endGroup();
     s.sync();
-    if (s.status() != QSettings::NoError)
+    // The status also describes what was read: an old file of zeros or random
+    // bytes gives FormatError although the new contents were written over it.
+    // So only a file that does not hold the new values is a failed write.
+    if (s.status() != QSettings::NoError && !holds(values))
         throw Failure(failure_code::settingsWrite,
                       QStringLiteral("The settings file could not be written: ") + path_);
+}
+
+bool Settings::holds(const QList<std::pair<const char *, QString>> &values) const
+{
+    // In this process a second QSettings shares the first one's unsaved
+    // values, and retries saving them: its own status tells whether it could.
+    QSettings s(path_, QSettings::IniFormat);
+    s.beginGroup(group);
+    for (const auto &[key, text] : values) {
+        const QVariant v = s.value(QString::fromUtf8(key));
+        if (!v.isValid() || textOf(v) != text)
+            return false;
+    }
+    return s.status() == QSettings::NoError;
 }
 
 std::optional<double> Settings::readPosition(const char *key) const

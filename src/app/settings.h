@@ -63,7 +63,7 @@ public:
     QString read(const char *key, const QString &fallback) const;
     QString read(const char *key) const { return read(key, defaultText(key)); }
     bool contains(const char *key) const;
-    // Throws Failure when the store refuses the write.
+    // Throws Failure when the new contents did not reach the file.
     void write(const char *key, const QString &text);
     // Several keys in one go: one sync of the file (each sync takes a lock file).
     void write(const QList<std::pair<const char *, QString>> &values);
@@ -80,6 +80,9 @@ public:
     QString positionText(double twips) const;
 
 private:
+    // Whether the file now holds exactly these values.
+    bool holds(const QList<std::pair<const char *, QString>> &values) const;
+
     QString path_;
     QLocale locale_;
 };

@@ -1,6 +1,5 @@
 #include "app/single_instance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -26,10 +25,10 @@ QString runtimeFolder()
 }
 } // namespace
 
-SingleInstance::SingleInstance(const QString &windowTitle)
+SingleInstance::SingleInstance(const QString &identity)
 {
-    const QByteArray hash = QCryptographicHash::hash(windowTitle.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    base_ = runtimeFolder() + QStringLiteral("/lorvex-") + QString::fromLatin1(hash);
+    // The user's number too: the fallback folder is shared by all users.
+    base_ = runtimeFolder() + QLatin1Char('/') + identity + QLatin1Char('-') + QString::number(::getuid());
 }
 
 SingleInstance::~SingleInstance()

@@ -1,6 +1,6 @@
 #pragma once
-// One running copy per user and window title. The first copy holds a lock
-// and listens; a later copy asks it to come forward and then ends.
+// One running copy per user, whatever its window title or language. The first
+// copy holds a lock and listens; a later copy asks it to come forward and then ends.
 
 #include <QString>
 #include <functional>
@@ -12,9 +12,9 @@ namespace lorvex {
 
 class SingleInstance {
 public:
-    // The name is derived from the user's runtime folder and the exact title,
-    // so a copy in another language or version is a different program.
-    explicit SingleInstance(const QString &windowTitle);
+    // The names come from the application's identity and the user, never from
+    // the title, which changes with the language.
+    explicit SingleInstance(const QString &identity);
     ~SingleInstance();
     SingleInstance(const SingleInstance &) = delete;
     SingleInstance &operator=(const SingleInstance &) = delete;

@@ -89,12 +89,14 @@ int BaşlangiçModülü::startup(QApplication &app)
     MessagePresenter &boxes = seams_.boxes ? *seams_.boxes : *ownBoxes_;
     loadLanguageByName(state, boxes, nullptr, state.DilAdi);
 
+    // The main window builds its title from message 101 itself.
     step(7);
-    const QString title = app_info::windowTitle(state.msg(101));
 
     // Step 8: a second copy brings the first forward and ends, writing nothing.
+    // The running copy is found by the program's identity: its title may have
+    // changed with the language since it started.
     step(8);
-    instance_ = std::make_unique<SingleInstance>(title);
+    instance_ = std::make_unique<SingleInstance>(app_info::applicationId());
     if (!instance_->tryBecomePrimary()) {
         instance_->askPrimaryToActivate();
         return EXIT_SUCCESS;

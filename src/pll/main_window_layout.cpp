@@ -123,8 +123,13 @@ QWidget *makeControl(Kind kind, const QLocale &locale, QWidget *parent)
         box->setReadOnly(true);
         return box;
     }
-    case Kind::Button:
-        return new QPushButton(parent);
+    case Kind::Button: {
+        // Outside a dialog Qt ignores Enter on a focused button; here it
+        // presses it, as Space does. Fusion draws the button the same.
+        auto *button = new QPushButton(parent);
+        button->setAutoDefault(true);
+        return button;
+    }
     case Kind::Check:
         return new QCheckBox(parent);
     case Kind::List: {

@@ -3,6 +3,7 @@
 #include "pll/range_field.h"
 
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -17,10 +18,13 @@ bool isControlLetter(const QKeyEvent *event)
 
 // The characters a key types. Ctrl with a letter types its control character
 // (Ctrl+V 0x16, Ctrl+C 0x03), whatever text the platform reports for it.
+// Delete types nothing, although X11 reports U+007F as its text.
 QString typedText(const QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return QString(QChar(13));
+    if (event->key() == Qt::Key_Delete)
+        return {};
     if (isControlLetter(event))
         return QString(QChar(event->key() - Qt::Key_A + 1));
     return event->text();
@@ -88,6 +92,26 @@ void RangeEdit::keyPressEvent(QKeyEvent *event)
     passed.remove(QChar(8));
     if (!passed.isEmpty() && !(event->modifiers() & Qt::ControlModifier))
         insert(passed);
+    event->accept();
+}
+
+void RangeEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    // Composed text (dead keys, compose, an input method) passes the same
+    // filter as typed keys; it carries no Enter and no Backspace of its own.
+    const QString composed = event->commitString();
+    QString passed;
+    for (const QChar c : composed) {
+        if (c.unicode() != 8 && pll::filterKey(c, locale_) == pll::KeyDecision::Pass)
+            passed.append(c);
+    }
+    if (passed == composed) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(passed, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
     event->accept();
 }
 

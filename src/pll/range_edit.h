@@ -1,6 +1,6 @@
 #pragma once
 // One of the six range boxes: selects its text when entered, takes digits
-// only, turns Enter into a move to the next control and tidies its text when
+// only (typed or composed), turns Enter into a move to the next control and tidies its text when
 // left.
 
 #include "pll/list_builder.h"
@@ -22,6 +22,7 @@ public:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

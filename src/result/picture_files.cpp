@@ -6,8 +6,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <cstdint>
 #include <limits>
+
+#include <unistd.h>
 
 namespace lorvex::result {
 
@@ -59,6 +62,29 @@ QString freePicturePath(const QString &folder, const PathExists &exists)
             return path;
     }
     throw Failure(failure_code::counterOverflow, QStringLiteral("Overflow"));
+}
+
+bool writeNewFile(const QString &path, const DeviceWriter &write)
+{
+    const QFileInfo target(path);
+    // In the target's folder, so the rename is atomic; hidden from file managers meanwhile.
+    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName()
+                             + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        return false;
+    // The bytes reach the disk before the name does: after a power cut the
+    // picture is whole or absent. The destructor removes a temporary file
+    // that was not renamed.
+    if (!write(temporary) || !temporary.flush() || ::fsync(temporary.handle()) != 0)
+        return false;
+    if (temporary.size() == 0)
+        return true;
+    // QFile::rename refuses an existing target; QTemporaryFile::rename would replace it.
+    temporary.close();
+    if (!QFile::rename(temporary.fileName(), path))
+        return false;
+    temporary.setAutoRemove(false);
+    return true;
 }
 
 void createPictureFolder(const QString &documents)

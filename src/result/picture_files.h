@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+class QIODevice;
+
 namespace lorvex::result {
 
 // The user's documents folder (no trailing "/"); the home folder only when
@@ -26,6 +28,15 @@ using PathExists = std::function<bool(const QString &path)>;
 // n from 0 to 32766 is taken it would pass 32767, which throws
 // Failure(failure_code::counterOverflow).
 QString freePicturePath(const QString &folder, const PathExists &exists);
+
+// Fills a device; false when it could not.
+using DeviceWriter = std::function<bool(QIODevice &device)>;
+
+// Makes the file at path whole or not at all: `write` fills a hidden temporary
+// file in the same folder, which is renamed to path only when complete, and
+// never over an existing file. False when writing or renaming failed; a write
+// that produced no bytes leaves no file. No temporary file is left behind.
+bool writeNewFile(const QString &path, const DeviceWriter &write);
 
 // Creates the documents folder when it is missing, then each missing level
 // of the picture folder, one at a time. Throws Failure(folderCreate).

@@ -48,7 +48,7 @@ const char savedTag[] = "tag";
 
 } // namespace
 
-bool SonuçFormu::writeBmp(const QImage &picture, const QString &path) { return picture.save(path, "BMP"); }
+bool SonuçFormu::writeBmp(const QImage &picture, QIODevice &file) { return picture.save(&file, "BMP"); }
 
 SonuçFormu::SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &inputs, PictureWriter writer)
     : QDialog(owner, fixedDialogFlags),
@@ -159,7 +159,7 @@ void SonuçFormu::savePicture()
     const QString path = result::freePicturePath(result::pictureFolder(OrtakBelgelerKlasoru),
                                                  [](const QString &p) { return QFileInfo::exists(p); });
     const QString shownPath = QDir::toNativeSeparators(path);
-    if (!writer_(picture_, path))
+    if (!result::writeNewFile(path, [this](QIODevice &file) { return writer_(picture_, file); }))
         throw Failure(failure_code::pictureWrite, QStringLiteral("Cannot write the picture ") + shownPath);
 
     if (!QFileInfo::exists(path)) {

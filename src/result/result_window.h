@@ -12,6 +12,7 @@
 #include <QString>
 #include <functional>
 
+class QIODevice;
 class QLabel;
 class QPushButton;
 
@@ -19,9 +20,9 @@ namespace lorvex {
 
 class SonuçFormu final : public QDialog {
 public:
-    // Writes the picture to path; false when it could not.
-    using PictureWriter = std::function<bool(const QImage &picture, const QString &path)>;
-    static bool writeBmp(const QImage &picture, const QString &path);
+    // Writes the picture to a file being made; false when it could not.
+    using PictureWriter = std::function<bool(const QImage &picture, QIODevice &file)>;
+    static bool writeBmp(const QImage &picture, QIODevice &file);
 
     // owner is the main window; the window is centred over it.
     SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &inputs, PictureWriter writer = writeBmp);

@@ -1,23 +1,18 @@
 #include "update/http_version_checker.h"
 
+#include "update/bounded_get.h"
 #include "update/version_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkInterface>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTimer>
-#include <optional>
 
 namespace lorvex {
 
@@ -42,54 +37,6 @@ public:
 private:
     bool shown_;
 };
-
-// The whole body of a successful reply within the cap, or nothing.
-std::optional<QByteArray> download(const QUrl &url, int timeoutMs)
-{
-    QNetworkAccessManager manager;
-    QNetworkRequest request(url);
-    request.setTransferTimeout(timeoutMs);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-
-    QNetworkReply *reply = manager.get(request);
-    QByteArray body;
-    bool refused = false; // oversized or overdue: aborted by us
-    const auto refuse = [&] {
-        refused = true;
-        reply->abort();
-    };
-
-    QEventLoop loop;
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
-        if (received > HttpVersionChecker::sizeCap || total > HttpVersionChecker::sizeCap)
-            refuse();
-    });
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        if (reply->isOpen())
-            body += reply->readAll();
-        if (body.size() > HttpVersionChecker::sizeCap)
-            refuse();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, refuse);
-    deadline.start(2 * timeoutMs);
-
-    if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    deadline.stop();
-
-    if (!refused && reply->isOpen())
-        body += reply->readAll();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = !refused && reply->error() == QNetworkReply::NoError && status >= 200 && status < 300
-                    && body.size() <= HttpVersionChecker::sizeCap;
-    if (!ok)
-        return std::nullopt;
-    return body;
-}
 
 // Writes the whole file or nothing: a half-written file never replaces one.
 bool storeFile(const QString &path, const QByteArray &bytes)
@@ -129,7 +76,7 @@ int HttpVersionChecker::SurumKontrolEt(const QString &path, int product)
     bool stored = false;
     {
         const WaitCursor wait;
-        const std::optional<QByteArray> body = download(url_, timeoutMs_);
+        const std::optional<QByteArray> body = boundedGet(url_, {timeoutMs_, headCap, sizeCap});
         stored = body && storeFile(path, *body);
     }
     // Let the windows repaint before the file is read. Input that waited

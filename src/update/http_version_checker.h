@@ -15,11 +15,13 @@ public:
     using OnlineProbe = std::function<bool()>;
 
     static constexpr int defaultTimeoutMs = 15000;
-    // A version file is a few lines; anything bigger is not one.
+    // A version file is a few lines; anything bigger is not one. Its reply's
+    // status line and headers have a cap of their own.
     static constexpr qint64 sizeCap = 64 * 1024;
+    static constexpr qint64 headCap = 16 * 1024;
 
-    // timeoutMs bounds the silence between two transfers; the whole download
-    // may take at most twice that, so a dripping server cannot hold us either.
+    // timeoutMs bounds the whole check, however slowly the server answers:
+    // it blocks the windows while it runs.
     HttpVersionChecker(QUrl versionFile, OnlineProbe online, int timeoutMs = defaultTimeoutMs);
 
     // 1 offline (nothing created), 2 download failed (nothing written, a file

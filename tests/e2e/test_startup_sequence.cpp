@@ -6,6 +6,7 @@
 #include "pll/main_window.h"
 #include "support/fakes.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
@@ -152,6 +153,38 @@ private Q_SLOTS:
         QCOMPARE(r.boxes.shown().size(), 0);
     }
 
+    // What a power cut or another program leaves is damaged input: the first
+    // start repairs the schedule keys without a report, the next writes nothing.
+    void damagedStoreStarts_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("one NUL") << QByteArray(1, '\0');
+        QTest::newRow("4 KiB of zeros") << QByteArray(4096, '\0');
+        QTest::newRow("random bytes") << QByteArray::fromHex("8a1c93fe00ab5d2e7f19c4d3b2a15e0f7c3aff09");
+        QTest::newRow("UTF-16") << QByteArray::fromRawData("\xff\xfe[\0A\0]\0\n\0x\0=\0\x31\0\n\0", 18);
+        QTest::newRow("FF FE, then text") << QByteArray("\xff\xfe[Ayarlar]\nGuncelleme%20Zamani=2\n");
+    }
+    void damagedStoreStarts()
+    {
+        QFETCH(QByteArray, bytes);
+        Run r;
+        test::writeFile(r.home.settingsPath(), bytes);
+        for (const bool first : {true, false}) {
+            const QByteArray before = test::readFile(r.home.settingsPath());
+            QByteArray atWindow;
+            r.seams.beforeStep = [&](int step) {
+                if (step == 13)
+                    atWindow = test::readFile(r.home.settingsPath());
+            };
+            BaşlangiçModülü module(r.seams);
+            bool shown = false;
+            QCOMPARE(r.program(module, [&] { shown = module.mainWindow()->isVisible(); }), 0);
+            QVERIFY(shown && r.boxes.shown().isEmpty());
+            QVERIFY(r.settings().readSchedule() && r.settings().readDate(keys::GuncellemeKontrolu).isValid());
+            QCOMPARE(atWindow == before, !first);
+        }
+    }
+
     // Steps 3 to 13 report under "Module-1" and leave no window; so does a refused write.
     void failuresShowModule1AndNoWindow_data()
     {
@@ -159,20 +192,24 @@ private Q_SLOTS:
         for (int step = 3; step <= 13; ++step)
             QTest::addRow("step %d", step) << step;
         QTest::newRow("store refuses the schedule keys") << 0;
+        QTest::newRow("a folder in place of the store") << -1;
     }
     void failuresShowModule1AndNoWindow()
     {
         QFETCH(int, step);
         Run r;
         r.boxes.expect(QMessageBox::Ok);
-        r.seams.beforeStep = [step](int at) {
-            if (at == step)
+        // A write that is not refused reaches step 13 and fails there, instead of opening a window.
+        r.seams.beforeStep = [failAt = step > 0 ? step : 13](int at) {
+            if (at == failAt)
                 throw Failure(77, QStringLiteral("injected"));
         };
         if (step == 0) {
             test::writeFile(r.home.file(QStringLiteral("plain")), "x");
             r.seams.settingsPath = r.home.file(QStringLiteral("plain/Lorvex.ini"));
         }
+        if (step == -1)
+            QDir().mkpath(r.home.settingsPath());
         BaşlangiçModülü module(r.seams);
         QVERIFY(module.run(*qApp) != 0);
         QVERIFY(!module.mainWindow());
@@ -180,15 +217,17 @@ private Q_SLOTS:
         const BoxRequest &box = r.boxes.shown().first().request;
         QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY2(box.text.contains(QStringLiteral("\r\nHata Yeri: Module-1\r\n")), qPrintable(box.text));
-        if (step != 0)
+        if (step > 0)
             QVERIFY(box.text.contains(QStringLiteral("Hata Kodu: 77\r\n")) && box.text.endsWith(QStringLiteral(": injected")));
+        else
+            QVERIFY2(box.text.contains(QStringLiteral("Hata Kodu: 1001\r\n")), qPrintable(box.text));
     }
 
     // Steps 1 to 8 only read: a second copy leaves the store untouched.
     void secondCopyBringsTheFirstForwardAndWritesNothing()
     {
         Run r;
-        SingleInstance first(app_info::windowTitle(QStringLiteral("Lorvex")));
+        SingleInstance first(app_info::applicationId());
         QVERIFY(first.tryBecomePrimary());
         int requests = 0;
         first.setActivationHandler([&] { ++requests; });

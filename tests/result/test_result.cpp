@@ -39,7 +39,7 @@ struct Window {
     void save(QMessageBox::StandardButton answer) { t.boxes.expect(answer); click("GörüntüOlarakKaydetDüğmesi"); }
     QString flag() { return child("GörüntüOlarakKaydetDüğmesi")->property("tag").toString(); }
     QString images() const { return t.home.path() + u"/Documents/Tavoran/Lorvex/Images/"_s; }
-    QStringList files() const { return QDir(images()).entryList(QDir::Files, QDir::Name); }
+    QStringList files() const { return QDir(images()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
     const BoxRequest &box() const { return t.boxes.shown().last().request; }
 
     test::TestContext t;
@@ -101,8 +101,9 @@ private Q_SLOTS:
             const PlacedText &p = drawn[step - (step > 10 ? 2 : 1)]; // step 10 draws nothing
             QCOMPARE(QList<int>({p.step, p.x, p.y}), QList<int>({step, x, y}));
         }
-        // {line spacing, text height, line height}: 14 would push pin 25 below the 285 pixels; at least 1.
-        for (const auto &[spacing, height, h] : {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}})
+        // {line spacing, text height, line height}: 14 would push pin 25 below the 285 pixels; at least 1;
+        // with text 8 high the last pin line ends on the last pixel row, and 14 fits.
+        for (const auto &[spacing, height, h] : {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}, {14, 8, 14}})
             QCOMPARE(fittedLineHeight(spacing, height, 285), h);
     }
 
@@ -193,8 +194,11 @@ private Q_SLOTS:
 
     void saveFailures()
     {
-        const auto says = [](bool ok) { return Window::Writer([ok](const QImage &, const QString &) { return ok; }); };
-        // 0: the real writer with a file in place of a folder; 1: a failing writer; 2: one that writes no file
+        // A failure after the first bytes (a full disk), or success without a byte.
+        const auto says = [](bool ok) {
+            return Window::Writer([ok](const QImage &, QIODevice &file) { return ok || file.write("BM6") < 0; });
+        };
+        // 0: the real writer with a file in place of a folder; 1: one that fails mid-write; 2: one that writes no file
         for (int kind : {0, 1, 2}) {
             Window w;
             w.open(example(), kind == 0 ? Window::Writer() : says(kind == 2));
@@ -210,6 +214,12 @@ private Q_SLOTS:
             QCOMPARE(w.flag(), QString());
             QVERIFY(w.files().isEmpty());
         }
+        Window w; // a failed save leaves its number free
+        w.open(example(), says(false));
+        w.save(QMessageBox::Ok);
+        w.open();
+        w.save(QMessageBox::No);
+        QCOMPARE(w.files(), QStringList{u"PLL (0).bmp"_s});
     }
 };
 
