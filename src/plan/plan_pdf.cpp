@@ -72,19 +72,34 @@ bool writePlanPdf(QIODevice &device, const ChannelPlan &plan, const QLocale &loc
     const int rowsPerPage = std::max(1, static_cast<int>((page.height() - headTop - rowHeight - footer) / rowHeight));
     const int pages = std::max(1, static_cast<int>((rows.size() + std::size_t(rowsPerPage) - 1) / std::size_t(rowsPerPage)));
 
+    // Texts sit on a common baseline, right-aligned by their measured width:
+    // far cheaper than laying out each of thousands of cells.
     const auto drawRow = [&](double top, const QStringList &texts, bool heading) {
+        const QFontMetricsF &metrics = heading ? boldMetrics : bodyMetrics;
+        const double baseline = top + (rowHeight + metrics.ascent() - metrics.descent()) / 2;
         double left = 0;
         painter.setFont(heading ? bold : body);
         for (qsizetype c = 0; c < texts.size(); ++c) {
-            const QRectF cell(left, top, widths[std::size_t(c)], rowHeight);
-            const bool fixedPin = c >= planValueColumns && plan.fixedPins[std::size_t(c - planValueColumns)];
-            if (fixedPin)
-                painter.fillRect(cell, fixedShade);
-            painter.drawRect(cell);
-            painter.drawText(cell.adjusted(cellPadding, 0, -cellPadding, 0),
-                             Qt::AlignVCenter | (c == planValueColumns - 1 ? Qt::AlignLeft : Qt::AlignRight), texts[c]);
-            left += widths[std::size_t(c)];
+            const double width = widths[std::size_t(c)];
+            const double x = c == planValueColumns - 1 ? left + cellPadding
+                                                        : left + width - cellPadding - metrics.horizontalAdvance(texts[c]);
+            painter.drawText(QPointF(x, baseline), texts[c]);
+            left += width;
         }
+        painter.drawLine(QPointF(0, top + rowHeight), QPointF(left, top + rowHeight));
+    };
+    // The fixed pins' columns shaded, and the grid's vertical lines, for rows rows from top.
+    const auto drawColumns = [&](double top, std::size_t rows) {
+        const double height = rowHeight * double(rows + 1);
+        double left = 0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            if (c >= std::size_t(planValueColumns) && plan.fixedPins[c - planValueColumns])
+                painter.fillRect(QRectF(left, top, widths[c], height), fixedShade);
+            painter.drawLine(QPointF(left, top), QPointF(left, top + height));
+            left += widths[c];
+        }
+        painter.drawLine(QPointF(left, top), QPointF(left, top + height));
+        painter.drawLine(QPointF(0, top), QPointF(left, top));
     };
 
     painter.setPen(QPen(Qt::black, 0.3));
@@ -102,9 +117,10 @@ bool writePlanPdf(QIODevice &device, const ChannelPlan &plan, const QLocale &loc
         painter.drawText(QRectF(0, infoTop + rowHeight, page.width(), rowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          messages.text(msg::FixedPinLegend));
 
-        drawRow(headTop, headings, true);
         const std::size_t first = std::size_t(p) * std::size_t(rowsPerPage);
         const std::size_t last = std::min(rows.size(), first + std::size_t(rowsPerPage));
+        drawColumns(headTop, last - first);
+        drawRow(headTop, headings, true);
         for (std::size_t r = first; r < last; ++r)
             drawRow(headTop + rowHeight * double(r - first + 1), rows[r], false);
 

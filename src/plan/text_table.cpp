@@ -76,9 +76,14 @@ QTableView *makeTableView(TextTableModel *model, QWidget *parent)
     const QFontMetrics headingMetrics(boldFont);
     constexpr int padding = 16;
     for (int c = 0; c < model->columnCount(); ++c) {
-        int widest = headingMetrics.horizontalAdvance(model->headings()[c]);
+        // Digits share one width, so the longest text is the widest: measuring
+        // only it keeps a 501-row plan quick to open.
+        QString longest;
         for (const QStringList &texts : model->rows())
-            widest = std::max(widest, metrics.horizontalAdvance(texts.value(c)));
+            if (texts.value(c).size() > longest.size())
+                longest = texts.value(c);
+        const int widest = std::max(headingMetrics.horizontalAdvance(model->headings()[c]),
+                                    metrics.horizontalAdvance(longest));
         view->setColumnWidth(c, widest + padding);
     }
     return view;
