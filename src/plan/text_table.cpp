@@ -1,6 +1,7 @@
 #include "plan/text_table.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPalette>
@@ -38,7 +39,7 @@ QVariant TextTableModel::data(const QModelIndex &index, int role) const
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         if (column < shaded_.size() && shaded_[column])
-            return QApplication::palette().alternateBase();
+            return QColor(225, 235, 250); // as the PDF marks fixed pins
         return {};
     case Qt::ForegroundRole:
         if (row < dimmed_.size() && dimmed_[row])

@@ -117,7 +117,7 @@ int main(int argc, char **argv)
         band.push_back(f);
     plan::DialogSaveChooser chooser;
     plan::PlanWindow planWindow(&window, ctx, chooser, plan::makePlan(10240, 1024, 1, band));
-    planWindow.resize(1240, 300); // every pin column in view
+    planWindow.resize(1420, 300); // every pin column in view
     planWindow.show();
     QCoreApplication::processEvents();
     ok = save(&planWindow, out + QStringLiteral("/channel-plan.png")) && ok;
