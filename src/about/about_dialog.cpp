@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -133,8 +134,17 @@ void HakkindaFormu::createControls()
     TamamDüğmesi->setDefault(true);
     connect(TamamDüğmesi, &QPushButton::clicked, this, [this] { accept(); });
 
-    for (QLabel *clickable : {Etiket[2], WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi})
+    // The links answer the keyboard as well: Tab reaches them, Enter or Space
+    // clicks, and a tint marks the one with the focus.
+    for (QLabel *clickable : {Etiket[2], WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi}) {
         clickable->installEventFilter(this);
+        clickable->setFocusPolicy(Qt::TabFocus);
+        QPalette p = clickable->palette();
+        QColor tint = p.color(QPalette::Highlight);
+        tint.setAlpha(60);
+        p.setColor(QPalette::Window, tint);
+        clickable->setPalette(p);
+    }
 }
 
 void HakkindaFormu::yükle()
@@ -207,8 +217,9 @@ void HakkindaFormu::setCaptions()
         frame->setAccessibleName(frame->title());
     for (QLabel *label : Etiket)
         label->setAccessibleName(label->text());
-    for (QLabel *link : {WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi})
-        link->setAccessibleName(link->text());
+    WebSayfasiEtiketi->setAccessibleName(Etiket[6]->text() + QLatin1Char(' ') + WebSayfasiEtiketi->text());
+    TavoranDosyasiEtiketi->setAccessibleName(Etiket[7]->text() + QLatin1Char(' ') + TavoranDosyasiEtiketi->text());
+    EPostaEtiketi->setAccessibleName(Etiket[8]->text() + QLatin1Char(' ') + EPostaEtiketi->text());
     GüncellemeZamaniKutusu->setAccessibleName(Etiket[4]->text());
     DilDosyasiListesi->setAccessibleName(Etiket[5]->text());
     TamamDüğmesi->setAccessibleName(TamamDüğmesi->text());
@@ -221,7 +232,9 @@ void HakkindaFormu::showStatus()
         return; // only a damaged setting gets here: the label keeps its design
     QLabel *label = Etiket[2];
     label->setText(ctx_.state.msg(look->message));
-    label->setAccessibleName(label->text());
+    // Its frame tells it from the schedule's label, which may read the same.
+    label->setAccessibleName(Çerçeve[0]->title() + QStringLiteral(", ") + label->text());
+    label->setFocusPolicy(look->link ? Qt::TabFocus : Qt::NoFocus);
     setTextColour(label, look->link ? BaglantiRengi : upToDateColour);
     setUnderline(label, look->link);
     if (look->link)
@@ -233,22 +246,29 @@ void HakkindaFormu::showStatus()
 
 bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
 {
+    auto *label = static_cast<QLabel *>(watched);
+    bool clicked = false;
     if (event->type() == QEvent::MouseButtonRelease) {
-        auto *label = static_cast<QLabel *>(watched);
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
-            if (label == Etiket[2])
-                ctx_.errors.guarded(this, tags::Form2, [this] { Etiket2Click(); });
-            else if (label == WebSayfasiEtiketi)
-                open(app_info::webPageUrl());
-            else if (label == TavoranDosyasiEtiketi)
-                open(app_info::installerUrl());
-            else if (label == EPostaEtiketi)
-                open(QStringLiteral("mailto:") + EPostaEtiketi->text());
-            return true;
-        }
+        clicked = mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint());
+    } else if (event->type() == QEvent::KeyPress) {
+        // Enter here clicks the link, not the dialog's default button.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        clicked = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        label->setAutoFillBackground(event->type() == QEvent::FocusIn);
     }
-    return QDialog::eventFilter(watched, event);
+    if (!clicked)
+        return QDialog::eventFilter(watched, event);
+    if (label == Etiket[2])
+        ctx_.errors.guarded(this, tags::Form2, [this] { Etiket2Click(); });
+    else if (label == WebSayfasiEtiketi)
+        open(app_info::webPageUrl());
+    else if (label == TavoranDosyasiEtiketi)
+        open(app_info::installerUrl());
+    else if (label == EPostaEtiketi)
+        open(QStringLiteral("mailto:") + EPostaEtiketi->text());
+    return true;
 }
 
 void HakkindaFormu::Etiket2Click()

@@ -27,10 +27,11 @@ inline QString versionCaption()
            + QString::number(version::patch);
 }
 
-// "1.0.2": the version as command-line tools print it.
-inline QString dottedVersion()
+// "1.0.2", as the project names its version.
+inline QString fullVersion()
 {
-    return QStringLiteral("%1.%2.%3").arg(version::major).arg(version::minor).arg(version::patch);
+    return QString::number(version::major) + QLatin1Char('.') + QString::number(version::minor) + QLatin1Char('.')
+           + QString::number(version::patch);
 }
 
 // 102 for 1.0.2: each part contributes exactly its decimal digits.

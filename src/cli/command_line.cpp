@@ -129,7 +129,7 @@ Outcome runCommandLine(const QStringList &arguments)
     if (arguments.contains(u"--help") || arguments.contains(u"-h"))
         return {exitOk, usage().toUtf8(), {}};
     if (arguments.contains(u"--version"))
-        return {exitOk, (programName + u' ' + app_info::dottedVersion() + u'\n').toUtf8(), {}};
+        return {exitOk, (programName + u' ' + app_info::fullVersion() + u'\n').toUtf8(), {}};
     try {
         if (arguments.isEmpty())
             throw UsageError{QStringLiteral("missing command: plan or fit (see --help)")};

@@ -10,6 +10,7 @@
 #include "pll/number_forms.h"
 #include "pll/range_edit.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -59,11 +61,26 @@ bool onSomeScreen(const QRect &window)
                        [&](const QScreen *screen) { return screen->availableGeometry().intersects(window); });
 }
 
+// Qt takes a plain top-level QWidget for a filler; the main window is a window.
+QAccessibleInterface *mainWindowInterface(const QString &className, QObject *object)
+{
+    auto *form = className == QLatin1String("QWidget") ? dynamic_cast<AnaForm *>(object) : nullptr;
+    return form ? new QAccessibleWidget(form, QAccessible::Window) : nullptr;
+}
+
+// The keyboard's ways to a context menu.
+bool opensMenu(const QKeyEvent &key)
+{
+    return (key.key() == Qt::Key_Menu && key.modifiers() == Qt::NoModifier)
+           || (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
+}
+
 } // namespace
 
 AnaForm::AnaForm(AppContext &ctx, Hooks hooks)
     : ctx_(ctx), hooks_(std::move(hooks)), locale_(ctx.settings.locale())
 {
+    QAccessible::installFactory(mainWindowInterface);
     createControls();
     connectControls();
     ctx_.errors.guarded(this, tags::Form1, [this] { load(); });
@@ -106,7 +123,8 @@ void AnaForm::connectControls()
     connect(GerekliNToplamiKutusu, &QLineEdit::textChanged, this, [this] { lockCheck(); });
     connect(SeçilenNToplamiKutusu, &QLineEdit::textChanged, this, [this] { lockCheck(); });
 
-    // The selection menu opens on the N boxes and on the panel behind them only.
+    // The selection menu opens on the N boxes and on the panel behind them
+    // only; by keyboard on the focused N box.
     for (QCheckBox *box : NOnayi)
         box->installEventFilter(this);
     Altlik[5]->installEventFilter(this);
@@ -402,6 +420,12 @@ bool AnaForm::eventFilter(QObject *watched, QEvent *event)
             SeçTemizleMenüsü->exec(press->globalPosition().toPoint());
             return true;
         }
+    } else if (event->type() == QEvent::KeyPress && watched != Altlik[5]
+               && opensMenu(*static_cast<QKeyEvent *>(event))) {
+        // Not on the panel: keys it sees come up from the boxes beside the N boxes.
+        const auto *box = static_cast<QWidget *>(watched);
+        SeçTemizleMenüsü->exec(box->mapToGlobal(QPoint(0, box->height())));
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,8 @@
 // relative to the panel (or frame) that holds them.
 
 #include "pll/main_window.h"
+
+#include "pll/frequency_list.h"
 #include "pll/range_edit.h"
 
 #include <QAction>
@@ -132,12 +134,8 @@ QWidget *makeControl(Kind kind, const QLocale &locale, QWidget *parent)
     }
     case Kind::Check:
         return new QCheckBox(parent);
-    case Kind::List: {
-        auto *list = new QListWidget(parent);
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        list->setSortingEnabled(false);
-        return list;
-    }
+    case Kind::List:
+        return new FrequencyList(parent);
     case Kind::Combo: {
         auto *combo = new QComboBox(parent);
         combo->setEditable(false);
@@ -224,6 +222,7 @@ void AnaForm::createControls()
     OnayBilgisi->setChecked(true);
     OnayBilgisi->setAttribute(Qt::WA_TransparentForMouseEvents);
     OnayBilgisi->setFocusPolicy(Qt::NoFocus);
+    Etiket[4]->setBuddy(GirişFrekansiBölListesi);
 
     SeçTemizleMenüsü = new QMenu(this);
     SeçTemizleMenüsü->setObjectName(QStringLiteral("SeçTemizleMenüsü"));
@@ -296,43 +295,42 @@ void AnaForm::chainTabOrder()
 
 void AnaForm::setAccessibleNames()
 {
-    const auto nameOf = [](QWidget *w, const QString &name) { w->setAccessibleName(name); };
-    for (QGroupBox *frame : Çerçeve)
-        nameOf(frame, frame->title());
-    for (std::size_t i = 0; i < Altlik.size(); ++i)
-        nameOf(Altlik[i], Çerçeve[i]->title());
-    for (QLabel *label : Etiket)
-        nameOf(label, label->text());
-    for (QLabel *label : NEtiketi)
-        nameOf(label, label->text());
-    nameOf(KhzEtiketi, KhzEtiketi->text());
-    for (std::size_t i = 0; i < NOnayi.size(); ++i) {
-        nameOf(NOnayi[i], NOnayi[i]->text());
-        NOnayi[i]->setAccessibleDescription(NEtiketi[i]->text());
+    // Frames, labels and the buttons with a caption of their own are named
+    // by their text; the rest by the captions a sighted user reads with
+    // them, the place first ("N3, 8").
+    const auto name = [](QWidget *w, const QString &text) { w->setAccessibleName(text); };
+    const auto within = [](const QString &where, const QString &what) { return where + QStringLiteral(", ") + what; };
+    const auto pin = [](int number) { return QStringLiteral("Pin (%1)").arg(number); };
+
+    for (int i = 0; i < pll::nBitCount; ++i) {
+        QCheckBox *box = NOnayi[std::size_t(i)];
+        name(box, within(NEtiketi[std::size_t(i)]->text(), box->text()));
+        box->setAccessibleDescription(pin(pll::nPin(i)));
     }
-    for (QCheckBox *box : RAOnayi)
-        nameOf(box, box->text());
-    nameOf(OnayBilgisi, OnayBilgisi->text());
-    for (QPushButton *button : {ÇikişDüğmesi, HakkindaDüğmesi, ReferansListesiYükleDüğmesi,
-                                GirişFrekansiListesiYükleDüğmesi})
-        nameOf(button, button->text());
+    for (int i = 0; i < pll::raBitCount; ++i)
+        RAOnayi[std::size_t(i)]->setAccessibleDescription(pin(pll::raPin(i)));
 
-    nameOf(ReferansOscListesi, Etiket[0]->text());
-    nameOf(GirişFrekansiListesi, Etiket[1]->text());
-    nameOf(RAToplamiKutusu, Çerçeve[1]->title() + QLatin1Char(' ') + Etiket[2]->text());
-    nameOf(ReferansOscDeğeriKutusu, Çerçeve[2]->title() + QLatin1Char(' ') + Etiket[3]->text());
-    nameOf(GirişFrekansiBölListesi, Etiket[4]->text());
-    nameOf(GerekliNToplamiKutusu, Çerçeve[4]->title() + QLatin1Char(' ') + Etiket[5]->text());
-    nameOf(SeçilenNToplamiKutusu, Etiket[6]->text());
+    name(ReferansOscListesi, Etiket[0]->text());
+    name(GirişFrekansiListesi, Etiket[1]->text());
+    name(RAToplamiKutusu, within(Çerçeve[1]->title(), Etiket[2]->text()));
+    name(ReferansOscDeğeriKutusu, within(Çerçeve[2]->title(), Etiket[3]->text()));
+    ReferansOscDeğeriKutusu->setAccessibleDescription(KhzEtiketi->text());
+    // On Linux a drop-down list is named by its value; its label (the buddy)
+    // names it for the screen reader. The name serves other platforms.
+    name(GirişFrekansiBölListesi, Etiket[4]->text());
+    name(GerekliNToplamiKutusu, within(Çerçeve[4]->title(), Etiket[5]->text()));
+    name(SeçilenNToplamiKutusu, Etiket[6]->text());
 
-    // A range box is named by its row and its column.
+    // A range box by its row and column, a build button by its row.
     const std::array<RangeEdit *, 3> reference{ReferansOscBaşlamaKutusu, ReferansOscBitişKutusu, ReferansOscAdimKutusu};
     const std::array<RangeEdit *, 3> input{GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu, GirişFrekansiAdimKutusu};
     for (std::size_t column = 0; column < 3; ++column) {
         const QString heading = Etiket[8 + column]->text();
-        nameOf(reference[column], Etiket[7]->text() + QLatin1Char(' ') + heading);
-        nameOf(input[column], Etiket[11]->text() + QLatin1Char(' ') + heading);
+        name(reference[column], within(Etiket[7]->text(), heading));
+        name(input[column], within(Etiket[11]->text(), heading));
     }
+    name(ReferansListesiYükleDüğmesi, within(Etiket[7]->text(), ReferansListesiYükleDüğmesi->text()));
+    name(GirişFrekansiListesiYükleDüğmesi, within(Etiket[11]->text(), GirişFrekansiListesiYükleDüğmesi->text()));
     SeçTemizleMenüsü->setAccessibleName(Menü[0]->text() + QStringLiteral(" / ") + Menü[1]->text());
 }
 

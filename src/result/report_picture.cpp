@@ -6,17 +6,25 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QtMath>
 
 namespace lorvex::result {
 
-QImage drawReportPicture(const ResultInputs &inputs, const MessageTable &messages, QSize size)
+QImage drawReportPicture(const ResultInputs &inputs, const MessageTable &messages, QSize size, qreal ratio)
 {
     const QPalette palette = QGuiApplication::palette();
-    QImage picture(size, QImage::Format_RGB32);
+    QImage picture(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(palette.color(QPalette::Base));
 
     QFont font = QGuiApplication::font();
     font.setPointSize(9);
+    // Qt leaves text unhinted as soon as a screen is scaled. The picture at
+    // ratio 1, the one saved, keeps the hinting of an unscaled desktop
+    // (fontconfig's default on Debian, slight), so the file is the same
+    // whatever the screens.
+    if (ratio == 1 && qGuiApp->devicePixelRatio() != 1)
+        font.setHintingPreference(QFont::PreferVerticalHinting);
     QPainter painter(&picture);
     painter.setFont(font);
     painter.setPen(palette.color(QPalette::Text));

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -99,10 +100,33 @@ void SonuçFormu::load(const ResultInputs &inputs)
 
     NSeviyeleri = result::nLevels(inputs);
     RASeviyeleri = result::raLevels(inputs);
+    inputs_ = inputs;
     picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar, placeOf(places, QStringLiteral("SonuçKutusu")).size());
-    SonuçKutusu->setPixmap(QPixmap::fromImage(picture_));
     RaporMetni = result::reportBlocks(inputs, ctx_.state.Mesajlar);
+    showPicture();
+}
+
+void SonuçFormu::showPicture()
+{
+    const qreal ratio = SonuçKutusu->devicePixelRatioF();
+    const QImage shown = ratio == picture_.devicePixelRatio()
+                             ? picture_
+                             : result::drawReportPicture(inputs_, ctx_.state.Mesajlar, SonuçKutusu->size(), ratio);
+    SonuçKutusu->setPixmap(QPixmap::fromImage(shown));
+    // What the picture says, for those who cannot see it.
     SonuçKutusu->setAccessibleDescription(result::joinedReport(RaporMetni));
+}
+
+void SonuçFormu::showEvent(QShowEvent *event)
+{
+    // Only now is the screen known; the window may also move to another one.
+    if (!watchingScreen_ && windowHandle()) {
+        watchingScreen_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { showPicture(); });
+    }
+    if (SonuçKutusu->pixmap().devicePixelRatio() != SonuçKutusu->devicePixelRatioF())
+        showPicture();
+    QDialog::showEvent(event);
 }
 
 void SonuçFormu::setCaptions()
@@ -110,7 +134,7 @@ void SonuçFormu::setCaptions()
     setWindowTitle(ctx_.state.msg(115));
     SimgeKutusu->setAccessibleName(app_info::productName());
     Etiket->setText(ctx_.state.msg(116));
-    SonuçKutusu->setAccessibleName(ctx_.state.msg(115));
+    SonuçKutusu->setAccessibleName(QStringLiteral("Pin ") + ctx_.state.msg(120));
     KopyalaDüğmesi->setText(ctx_.state.msg(117));
     GörüntüOlarakKaydetDüğmesi->setText(ctx_.state.msg(118));
     KapatDüğmesi->setText(ctx_.state.msg(119) + QStringLiteral(" (Esc)"));

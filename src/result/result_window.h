@@ -27,17 +27,20 @@ public:
     // owner is the main window; the window is centred over it.
     SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &inputs, PictureWriter writer = writeBmp);
 
-    // The persistent image of SonuçKutusu, drawn once at opening.
+    // The persistent image of SonuçKutusu, drawn once at opening, at 96 dpi:
+    // what is saved. The box shows it redrawn at the screen's pixel ratio.
     const QImage &picture() const { return picture_; }
     const result::ReportBlocks &reportText() const { return RaporMetni; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void createControls();
     void load(const ResultInputs &inputs);
     void setCaptions();
+    void showPicture();
 
     void copyClicked();
     void saveClicked();
@@ -60,6 +63,8 @@ private:
     result::RALevels RASeviyeleri{};
     result::ReportBlocks RaporMetni;
     QImage picture_;
+    ResultInputs inputs_; // to draw the picture again for another screen
+    bool watchingScreen_ = false;
 };
 
 // How the main window opens the report: modally, until the user closes it.

@@ -197,6 +197,22 @@ private Q_SLOTS:
         QCOMPARE(tc.boxes.shown().value(0).request.text.startsWith(QLatin1String("Updates")), english);
     }
 
+    // Tab reaches the status and the links, a tint marks the focus, Enter or Space clicks.
+    void linksByKeyboard()
+    {
+        TestContext tc;
+        tc.checker.answer = 102;
+        Harness h(tc);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // from OK round to the status
+        QVERIFY(h.child("Etiket_2")->hasFocus() && h.child("Etiket_2")->autoFillBackground());
+        QTest::keyClick(h.child("Etiket_2"), Qt::Key_Return);
+        QVERIFY(tc.checker.calls == 1 && h.dialog.isVisible()); // the check, not the OK button
+        for (int tab = 0; tab < 6 && !h.child("EPostaEtiketi")->hasFocus(); ++tab)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(tc.opener.opened, QStringList{QStringLiteral("mailto:") + app_info::supportEmail()});
+    }
+
     void refusedWriteDuringTheCheck()
     {
         TestContext tc;

@@ -158,6 +158,27 @@ private Q_SLOTS:
         stop(next);
     }
 
+    // Answered on the terminal, the first of the two, other arguments ignored: no display
+    // needed, nothing written, no lock taken.
+    void helpAndVersionWithoutADisplay()
+    {
+        for (const auto &[options, firstLine] : {std::pair{"-x --help --version", "Usage: lorvex [--help | --version]"},
+                                                 {"--version --help", "Lorvex 1.0.2"}}) {
+            test::TestHome home;
+            QProcessEnvironment env = environmentFor(home);
+            for (const char *display : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                env.remove(QString::fromLatin1(display));
+            QProcess lorvex;
+            lorvex.setProcessEnvironment(env);
+            lorvex.start(binary, QString::fromLatin1(options).split(u' '));
+            QVERIFY(lorvex.waitForFinished(20000) && lorvex.exitStatus() == QProcess::NormalExit && lorvex.exitCode() == 0);
+            QCOMPARE(lorvex.readAllStandardOutput().split('\n').value(0), QByteArray(firstLine));
+            // The lock lives in the runtime folder, which stays empty.
+            QVERIFY(lorvex.readAllStandardError().isEmpty() && !QFile::exists(home.settingsPath())
+                    && QDir(home.file(QStringLiteral("runtime"))).isEmpty());
+        }
+    }
+
     void installedTreeFindsItsLanguages()
     {
         test::TestHome home;

@@ -70,7 +70,7 @@ private Q_SLOTS:
         QVERIFY(help.out.startsWith("Usage: lorvex-plan plan --osc KHZ"));
         const Run version = run(QStringLiteral("fit --version"));
         QCOMPARE(version.exitCode, 0);
-        QCOMPARE(version.out, (QStringLiteral("lorvex-plan ") + lorvex::app_info::dottedVersion() + u'\n').toUtf8());
+        QCOMPARE(version.out, (QStringLiteral("lorvex-plan ") + lorvex::app_info::fullVersion() + u'\n').toUtf8());
         QCOMPARE(version.out, QByteArray("lorvex-plan 1.0.2\n"));
     }
 

@@ -1,12 +1,18 @@
 // The main window driven by real input, offscreen: first run, the worked
 // example, the range boxes, both lists' warnings, the selection menu, the
-// position, failure reports and whether every caption fits.
+// position, failure reports and whether every caption fits; and what a
+// screen reader hears in each window.
 
+#include "about/about_dialog.h"
 #include "app/failure.h"
 #include "i18n/language_file.h"
 #include "pll/main_window.h"
+#include "result/report.h"
+#include "result/result_window.h"
 #include "support/fakes.h"
+#include "update/update_notice.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QtWidgets>
 
@@ -53,15 +59,18 @@ bool allSelected(const QLineEdit *box) { return box->hasFocus() && box->selected
 // through the window as a user's click, which passes over mouse-transparent boxes.
 void tick(QCheckBox *b) { QTest::mouseClick(b->window()->windowHandle(), Qt::LeftButton, {}, b->mapTo(b->window(), QPoint(7, b->height() / 2))); }
 
-// Right-clicks w and answers the selection menu, if it opens (a nested loop),
-// with the action (none: closes it). True when it opened.
-bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr)
+// Right-clicks w, or presses key on it, and answers the selection menu, if it
+// opens (a nested loop), with the action (none: closes it). True when it
+// opened; menuAt is where.
+QPoint menuAt;
+bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr, Qt::Key key = Qt::Key_unknown, Qt::KeyboardModifiers modifiers = {})
 {
     bool opened = false;
     QTimer look;
     QObject::connect(&look, &QTimer::timeout, [&] {
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             opened = menu->objectName() == s("SeçTemizleMenüsü");
+            menuAt = menu->pos();
             for (QAction *item : menu->actions())
                 if (opened && action && item->objectName() == s(action))
                     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
@@ -69,9 +78,21 @@ bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr)
         }
     });
     look.start(20);
-    QTest::mouseClick(w, Qt::RightButton, {}, at);
+    key == Qt::Key_unknown ? QTest::mouseClick(w, Qt::RightButton, {}, at) : QTest::keyClick(w, key, modifiers);
     return opened;
 }
+
+// What a screen reader calls a control: its name; a drop-down list, which
+// Linux names by its value, by the label that names it.
+QString called(QWidget *w)
+{
+    QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+    if (a->role() != QAccessible::ComboBox)
+        return a->text(QAccessible::Name);
+    const auto labels = a->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+QString description(QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
 
 // A main window, shown, in a temporary home; the result hook records.
 struct Window {
@@ -188,6 +209,66 @@ private Q_SLOTS:
         for (const auto &[label, next] : before)
             check(at(label), right(at(label)) < at(next)->x());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u' ')));
+        auto *list = w.get<QListWidget>(rows[0].list); // the focus starts on the empty list and shows there
+        const QImage focused = list->grab().toImage();
+        QVERIFY(list->hasFocus());
+        list->clearFocus();
+        QVERIFY(list->grab().toImage() != focused);
+    }
+
+    // Every control a user reaches, and the window, named, each name its own in the window,
+    // in its language (English.lng loaded after the main window was built). Spelt: name=[description].
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QStringList>("spelt");
+        QTest::newRow("main tr") << s("AnaForm") << false
+                                 << l("NOnayi_3=N3, 8=Pin (14)|RAOnayi_2=RA2=Pin (7)|GirişFrekansiBölListesi=Bölme Oranı|"
+                                      "ReferansListesiYükleDüğmesi=Referans Osc. Aralığı, Liste Oluştur");
+        QTest::newRow("main en") << s("AnaForm") << true
+                                 << l("GirişFrekansiBölListesi=Division Ratio|"
+                                      "GirişFrekansiListesiYükleDüğmesi=Input Freq. Range, Build List");
+        QTest::newRow("result tr") << s("SonuçFormu") << false << l("SonuçKutusu=Pin Değerleri");
+        QTest::newRow("result en") << s("SonuçFormu") << true << l("SonuçKutusu=Pin Levels");
+        QTest::newRow("about tr") << s("HakkindaFormu") << false << l("DilDosyasiListesi=Dil dosyası seç");
+        QTest::newRow("about en") << s("HakkindaFormu") << true << l("DilDosyasiListesi=Choose language file");
+        QTest::newRow("notice en") << s("GüncellemeFormu") << true << l("IndirDüğmesi=Download");
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, window);
+        QFETCH(bool, english);
+        QFETCH(QStringList, spelt);
+        Window w;
+        if (english) {
+            const QString file = s(LORVEX_SOURCE_DIR "/Languages/English.lng");
+            QVERIFY(!language_file::Load(file, MessageTable::count, w.tc.state.Mesajlar, w.tc.state.DilBilgileri));
+            w.form->StringYükle();
+        }
+        std::unique_ptr<QDialog> dialog;
+        if (window == s("SonuçFormu"))
+            dialog = std::make_unique<SonuçFormu>(w.form.get(), w.ctx, ResultInputs{});
+        else if (window == s("HakkindaFormu"))
+            dialog = std::make_unique<HakkindaFormu>(w.form.get(), w.ctx, [] {});
+        else if (window == s("GüncellemeFormu"))
+            dialog = std::make_unique<GüncellemeFormu>(w.form.get(), w.ctx);
+        QWidget *shown = dialog ? static_cast<QWidget *>(dialog.get()) : w.form.get();
+        QCOMPARE(QAccessible::queryAccessibleInterface(shown)->role(), dialog ? QAccessible::Dialog : QAccessible::Window);
+        QStringList names{called(shown)};
+        for (QWidget *c : shown->findChildren<QWidget *>(QRegularExpression(s("^(?!qt_).")))) {
+            if (c->window() == shown && (c->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(c))) {
+                QVERIFY2(!called(c).isEmpty() && !names.contains(called(c)), qPrintable(c->objectName() + s(": ") + called(c)));
+                names += called(c);
+            }
+        }
+        for (const QString &row : spelt) {
+            const QStringList expected = row.split(u'=');
+            QWidget *c = shown->findChild<QWidget *>(expected[0]);
+            QCOMPARE(QStringList({called(c), description(c)}).mid(0, expected.size() - 1), expected.mid(1));
+        }
+        if (auto *result = dynamic_cast<SonuçFormu *>(dialog.get())) // the picture tells its whole report
+            QCOMPARE(description(result->findChild<QLabel *>(s("SonuçKutusu"))), result::joinedReport(result->reportText()));
     }
 
     void workedExampleOpensResultAtLastTick()
@@ -316,6 +397,13 @@ private Q_SLOTS:
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
         for (const char *panel : {"Altlik_4", "Altlik_1", "Altlik_6"})
             QVERIFY(!menuOpens(w.get<QWidget>(panel), QPoint(2, 2)));
+        // By keyboard at the focused N box: Shift+F10 and the Menu key; not F10 alone, not the total's box.
+        auto *box = w.get<QCheckBox>("NOnayi_13");
+        box->setFocus(Qt::TabFocusReason);
+        QVERIFY(menuOpens(box, {}, "Menü_0", Qt::Key_F10, Qt::ShiftModifier) && menuAt == box->mapToGlobal(QPoint(0, box->height())));
+        QCOMPARE(w.selectedAtResult, l("16.382|16.382"));
+        QVERIFY(menuOpens(box, {}, "Menü_1", Qt::Key_Menu) && w.text("SeçilenNToplamiKutusu") == s("16.383"));
+        QVERIFY(!menuOpens(box, {}, nullptr, Qt::Key_F10) && !menuOpens(w.get("SeçilenNToplamiKutusu"), {}, nullptr, Qt::Key_Menu));
         tick(w.get<QCheckBox>("OnayBilgisi"));
         QVERIFY(w.get<QCheckBox>("OnayBilgisi")->isChecked()); // the legend cannot be unticked
     }

@@ -6,7 +6,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -28,6 +31,18 @@ const QString exampleText = u"Giriş Frekansı\t: 145.000 Khz\r\nBölme Oranı\t
     u"Pin (12): 0\r\nPin (13): 1\r\nPin (14): 0\r\nPin (15): 0\r\nPin (16): 1\r\nPin (17): 0\r\nPin (18): 1\r\n"
     u"Pin (19): 0\r\nPin (20): 0\r\nPin (22): 1\r\nPin (23): 1\r\nPin (24): 0\r\nPin (25): 1\r\n\r\n0 = Gnd\r\n"
     u"1 = Açık"_s;
+
+// Where the text stands: its corners in device-independent pixels.
+std::pair<QPointF, QPointF> ink(const QImage &picture)
+{
+    QRect r;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            r |= picture.pixel(x, y) == picture.pixel(0, 0) ? QRect() : QRect(x, y, 1, 1);
+    return {r.topLeft() / picture.devicePixelRatio(), (r.bottomRight() + QPoint(1, 1)) / picture.devicePixelRatio()};
+}
+
+QByteArray md5(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex(); }
 
 // A result window in a temporary home with scripted boxes; open() again is a reopening.
 struct Window {
@@ -141,6 +156,31 @@ private Q_SLOTS:
             QCOMPARE(w.form->result(), int(QDialog::Rejected));
             QVERIFY(w.t.boxes.shown().isEmpty());
         }
+    }
+
+    // The box shows the picture at the screen's pixel ratio, the same text in as many pixels;
+    // the file has it at 1, the same at ratio 2 (this test again, with QT_SCALE_FACTOR=2).
+    void pictureAtTheScreensRatio()
+    {
+        Window w;
+        const qreal ratio = w.child<QLabel>("SonuçKutusu")->devicePixelRatioF();
+        const QImage shown = w.child<QLabel>("SonuçKutusu")->pixmap().toImage();
+        QCOMPARE(std::tuple(shown.size(), shown.devicePixelRatio()), std::tuple(QSize(294, 285) * ratio, ratio));
+        QCOMPARE(w.child<QLabel>("SimgeKutusu")->pixmap().size(), QSize(48, 48) * ratio);
+        const auto [atOne, here] = std::pair(ink(w.form->picture()), ink(shown));
+        QVERIFY((atOne.first - here.first).manhattanLength() <= 2 && (atOne.second - here.second).manhattanLength() <= 2);
+        w.save(QMessageBox::No);
+        const QByteArray saved = md5(test::readFile(w.images() + w.files().value(0)));
+        qInfo("ratio %g saved %s", ratio, saved.constData());
+        if (ratio != 1)
+            return;
+        QProcess copy;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
+        copy.setProcessEnvironment(env);
+        copy.start(QCoreApplication::applicationFilePath(), {u"pictureAtTheScreensRatio"_s});
+        const QString out = copy.waitForFinished(60000) ? QString::fromLocal8Bit(copy.readAllStandardOutput()) : QString();
+        QVERIFY2(copy.exitCode() == 0 && out.contains(u"ratio 2 saved "_s + QString::fromLatin1(saved)), qPrintable(out));
     }
 
     void saveTakesTheLowestFreeNumber_data()
