@@ -173,13 +173,12 @@ void HakkindaFormu::yükle()
                              s.SurumNumarasi, [&] { return ctx_.settings.readPublishedVersion(s.SurumNumarasi); });
     GuncellemeDurumu = opening.state;
     if (opening.save)
-        ctx_.settings.write(keys::GuncellemeSonucu, QString::number(GuncellemeDurumu));
+        ctx_.settings.write(keys::GuncellemeSonucu, storedText(GuncellemeDurumu));
     // 8.
     showStatus();
-    // 9. The schedule; a stored value the list does not offer selects nothing.
+    // 9. The schedule, listed in the order of the stored numbers.
     GüncellemeZamaniKutusu->addItems({s.msg(151), s.msg(152), s.msg(153)});
-    GüncellemeZamaniKutusu->setCurrentIndex(s.GuncellemeAraligi >= 0 && s.GuncellemeAraligi < 3 ? s.GuncellemeAraligi
-                                                                                              : -1);
+    GüncellemeZamaniKutusu->setCurrentIndex(static_cast<int>(s.GuncellemeAraligi));
     // 10.-11. The languages, the current one selected by its exact name.
     const QStringList languages = listLanguages(s.DilKlasoru);
     DilDosyasiListesi->addItems(languages);
@@ -274,14 +273,14 @@ bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
 void HakkindaFormu::Etiket2Click()
 {
     switch (GuncellemeDurumu) {
-    case about::status::offerCheck:
+    case UpdateResult::none:
         manualCheck();
         break;
-    case about::status::newerKnown:
+    case UpdateResult::newerFound:
         open(app_info::installerUrl());
         saveCheckDay();
         break;
-    case about::status::upToDate:
+    case UpdateResult::upToDate:
         break;
     default:
         saveCheckDay();
@@ -305,7 +304,7 @@ void HakkindaFormu::manualCheck()
         return;
     }
     GuncellemeDurumu = outcome.state;
-    if (GuncellemeDurumu == about::status::newerKnown)
+    if (GuncellemeDurumu == UpdateResult::newerFound)
         ctx_.settings.write(keys::SurumBilgisi, QString::number(answer));
     showStatus();
     label->show();
@@ -316,7 +315,7 @@ void HakkindaFormu::saveCheckDay()
 {
     ctx_.state.SonKontrolTarihi = ctx_.clock.today();
     ctx_.settings.writeDate(keys::GuncellemeTarihi, ctx_.state.SonKontrolTarihi);
-    ctx_.settings.write(keys::GuncellemeSonucu, QString::number(GuncellemeDurumu));
+    ctx_.settings.write(keys::GuncellemeSonucu, storedText(GuncellemeDurumu));
 }
 
 void HakkindaFormu::open(const QString &target)
@@ -369,7 +368,7 @@ void HakkindaFormu::kapanişAdimlari()
             if (s.YeniKontrolTarihi.isValid())
                 ctx_.settings.writeDate(keys::GuncellemeKontrolu, s.YeniKontrolTarihi);
         });
-        step([&] { ctx_.settings.write(keys::GuncellemeZamani, QString::number(*schedule)); });
+        step([&] { ctx_.settings.write(keys::GuncellemeZamani, storedText(*schedule)); });
     }
 
     if (const auto language = about::changedLanguage(DilDosyasiListesi->currentIndex(),

@@ -8,6 +8,8 @@
 // DilDosyasiListesi, WebSayfasiEtiketi, TavoranDosyasiEtiketi, EPostaEtiketi,
 // TamamDüğmesi.
 
+#include "app/update_choices.h"
+
 #include <QColor>
 #include <QDialog>
 #include <array>
@@ -51,7 +53,7 @@ private:
     AppContext &ctx_;
     std::function<void()> captionsChanged_;
 
-    int GuncellemeDurumu = 0;
+    UpdateResult GuncellemeDurumu = UpdateResult::none;
     QColor BaglantiRengi;
     QString openingLanguage_; // the language entry selected at opening
     bool closed_ = false;

@@ -2,26 +2,26 @@
 
 namespace lorvex::about {
 
-OpeningStatus openingStatus(int stored, bool checkedToday, int running, const std::function<int()> &published)
+OpeningStatus openingStatus(UpdateResult stored, bool checkedToday, int running, const std::function<int()> &published)
 {
-    int state = stored;
+    UpdateResult state = stored;
     // Rule A: the announcement of today is already installed.
-    if (state == status::newerKnown && checkedToday && running >= published())
-        state = status::upToDate;
+    if (state == UpdateResult::newerFound && checkedToday && running >= published())
+        state = UpdateResult::upToDate;
     // Rule B: only a known newer version outlives its day.
-    if (state != status::newerKnown && !checkedToday)
-        state = status::offerCheck;
+    if (state != UpdateResult::newerFound && !checkedToday)
+        state = UpdateResult::none;
     return {state, state != stored};
 }
 
-std::optional<StatusLook> statusLook(int state)
+std::optional<StatusLook> statusLook(UpdateResult state)
 {
     switch (state) {
-    case status::offerCheck:
+    case UpdateResult::none:
         return StatusLook{144, true};
-    case status::newerKnown:
+    case UpdateResult::newerFound:
         return StatusLook{154, true};
-    case status::upToDate:
+    case UpdateResult::upToDate:
         return StatusLook{155, false};
     default:
         return std::nullopt;
@@ -31,11 +31,11 @@ std::optional<StatusLook> statusLook(int state)
 CheckOutcome checkOutcome(int answer, int running)
 {
     if (answer == 1)
-        return {156, status::offerCheck};
+        return {156, UpdateResult::none};
     if (answer == 2)
-        return {157, status::offerCheck};
+        return {157, UpdateResult::none};
     // 0 (a file without a number) counts as up to date.
-    return {0, answer > running ? status::newerKnown : status::upToDate};
+    return {0, answer > running ? UpdateResult::newerFound : UpdateResult::upToDate};
 }
 
 int openingLanguageIndex(const QStringList &entries, const QString &DilAdi, const QString &builtIn)
@@ -46,11 +46,11 @@ int openingLanguageIndex(const QStringList &entries, const QString &DilAdi, cons
     return int(entries.indexOf(builtIn));
 }
 
-std::optional<int> changedSchedule(int selectedIndex, int current)
+std::optional<UpdateSchedule> changedSchedule(int selectedIndex, UpdateSchedule current)
 {
-    if (selectedIndex < 0 || selectedIndex == current)
+    if (selectedIndex < 0 || selectedIndex == static_cast<int>(current))
         return std::nullopt;
-    return selectedIndex;
+    return static_cast<UpdateSchedule>(selectedIndex);
 }
 
 std::optional<QString> changedLanguage(int selectedIndex, const QString &selectedText, const QString &atOpening)

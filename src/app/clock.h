@@ -16,14 +16,4 @@ public:
     QDate today() const override { return QDate::currentDate(); }
 };
 
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(QDate day) : day_(day) {}
-    QDate today() const override { return day_; }
-    void set(QDate day) { day_ = day; }
-
-private:
-    QDate day_;
-};
-
 } // namespace lorvex

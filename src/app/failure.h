@@ -25,14 +25,10 @@ private:
 // Numbers our own wrappers use; the report shows them in decimal.
 namespace failure_code {
 inline constexpr int settingsWrite = 1001;
-inline constexpr int settingsRead = 1002;
 inline constexpr int folderCreate = 1003;
 inline constexpr int pictureWrite = 1004;
 inline constexpr int counterOverflow = 6; // the classic "Overflow" number
 inline constexpr int unknown = 51;
-inline constexpr int fileRead = 1005;
-inline constexpr int fileOpen = 1006;
-inline constexpr int windowFailure = 1007;
 } // namespace failure_code
 
 } // namespace lorvex

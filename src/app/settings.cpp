@@ -138,20 +138,20 @@ std::optional<double> Settings::readPosition(const char *key) const
     return static_cast<double>(static_cast<float>(v));
 }
 
-std::optional<int> Settings::readSchedule() const
+std::optional<UpdateSchedule> Settings::readSchedule() const
 {
     const auto v = readWhole(read(keys::GuncellemeZamani, QString()));
     if (!v || *v < 0 || *v > 2)
         return std::nullopt;
-    return static_cast<int>(*v);
+    return static_cast<UpdateSchedule>(*v);
 }
 
-int Settings::readUpdateResult() const
+UpdateResult Settings::readUpdateResult() const
 {
     const auto v = readWhole(read(keys::GuncellemeSonucu, QStringLiteral("0")));
     if (!v || *v < 0 || *v > 255)
-        return 0;
-    return static_cast<int>(*v);
+        return UpdateResult::none;
+    return static_cast<UpdateResult>(*v);
 }
 
 int Settings::readPublishedVersion(int runningVersion) const

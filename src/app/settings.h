@@ -1,6 +1,8 @@
 #pragma once
 // The per-user settings store: section "Ayarlar" of Tavoran/Lorvex, text values only.
 
+#include "app/update_choices.h"
+
 #include <QDate>
 #include <QList>
 #include <QLocale>
@@ -70,8 +72,8 @@ public:
 
     // Typed readers: an unreadable or out-of-range text counts as absent.
     std::optional<double> readPosition(const char *key) const;
-    std::optional<int> readSchedule() const;             // 0..2
-    int readUpdateResult() const;                         // 0..255, default 0
+    std::optional<UpdateSchedule> readSchedule() const;  // 0..2
+    UpdateResult readUpdateResult() const;                // 0..255, default 0
     int readPublishedVersion(int runningVersion) const;   // 16-bit, default the running one
     QDate readDate(const char *key) const;                // invalid when absent or unreadable
 

@@ -2,6 +2,7 @@
 // The process-wide values the startup module fills and every window reads.
 
 #include "app/messages.h"
+#include "app/update_choices.h"
 
 #include <QDate>
 #include <QString>
@@ -10,11 +11,10 @@
 namespace lorvex {
 
 struct SharedState {
-    QString UygulamaAnahtari;   // "Tavoran\Lorvex"
     QString DilKlasoru;         // languages folder, ends in "/"
     QString DilAdi;             // current language name
     int SurumNumarasi = 0;      // 102 for 1.0.2
-    int GuncellemeAraligi = 0;  // 0 never, 1 weekly, 2 monthly
+    UpdateSchedule GuncellemeAraligi = UpdateSchedule::never;
     QDate SonKontrolTarihi;
     QDate SonrakiKontrolTarihi;
     QDate YeniKontrolTarihi;

@@ -74,13 +74,4 @@ double dividedInputFrequency(double fIn, int p)
     return fIn / p;
 }
 
-int selectedN(const std::array<bool, nBitCount> &nChecked)
-{
-    int n = maxN;
-    for (int bit = 0; bit < nBitCount; ++bit)
-        if (nChecked[static_cast<std::size_t>(bit)])
-            n -= nWeight(bit);
-    return n;
-}
-
 } // namespace lorvex::pll

@@ -48,7 +48,4 @@ inline std::optional<double> requiredN(double fD, double fR)
     return n;
 }
 
-// 16383 minus the weights of the ticked boxes.
-int selectedN(const std::array<bool, nBitCount> &nChecked);
-
 } // namespace lorvex::pll

@@ -13,7 +13,7 @@
 #include "plan/band.h"
 #include "pll/calculation.h"
 #include "pll/list_builder.h"
-#include "result/result_inputs.h"
+#include "pll/result_inputs.h"
 
 #include <QLocale>
 #include <QWidget>

@@ -4,7 +4,7 @@
 
 #include "app/messages.h"
 #include "pll/divider_model.h"
-#include "result/result_inputs.h"
+#include "pll/result_inputs.h"
 
 #include <QList>
 #include <QString>

@@ -5,7 +5,7 @@
 // so the same layout in as many pixels as the screen shows.
 
 #include "app/messages.h"
-#include "result/result_inputs.h"
+#include "pll/result_inputs.h"
 
 #include <QImage>
 #include <QSize>

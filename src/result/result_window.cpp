@@ -98,8 +98,6 @@ void SonuçFormu::load(const ResultInputs &inputs)
     OrtakBelgelerKlasoru = result::documentsFolder();
     setCaptions();
 
-    NSeviyeleri = result::nLevels(inputs);
-    RASeviyeleri = result::raLevels(inputs);
     inputs_ = inputs;
     picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar, placeOf(places, QStringLiteral("SonuçKutusu")).size());
     RaporMetni = result::reportBlocks(inputs, ctx_.state.Mesajlar);

@@ -4,8 +4,8 @@
 // No Q_OBJECT: moc cannot read its name; signals go to plain members.
 
 #include "app/app_context.h"
+#include "pll/result_inputs.h"
 #include "result/report.h"
-#include "result/result_inputs.h"
 
 #include <QDialog>
 #include <QImage>
@@ -30,7 +30,6 @@ public:
     // The persistent image of SonuçKutusu, drawn once at opening, at 96 dpi:
     // what is saved. The box shows it redrawn at the screen's pixel ratio.
     const QImage &picture() const { return picture_; }
-    const result::ReportBlocks &reportText() const { return RaporMetni; }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -59,8 +58,6 @@ private:
     QPushButton *KapatDüğmesi = nullptr;
 
     QString OrtakBelgelerKlasoru;
-    result::NLevels NSeviyeleri{};
-    result::RALevels RASeviyeleri{};
     result::ReportBlocks RaporMetni;
     QImage picture_;
     ResultInputs inputs_; // to draw the picture again for another screen

@@ -4,35 +4,38 @@
 
 namespace lorvex {
 
-QDate nextCheckDate(QDate today, int schedule, QDate unchanged)
+QDate nextCheckDate(QDate today, UpdateSchedule schedule, QDate unchanged)
 {
     switch (schedule) {
-    case schedule::weekly:
+    case UpdateSchedule::weekly:
         return today.addDays(7);
-    case schedule::monthly:
+    case UpdateSchedule::monthly:
         return today.addMonths(1); // clamps to the month's last day
-    default:
-        return unchanged;
+    case UpdateSchedule::never:
+        break;
     }
+    return unchanged;
 }
 
-bool isCheckDue(int schedule, QDate last, QDate next, QDate today)
+bool isCheckDue(UpdateSchedule schedule, QDate last, QDate next, QDate today)
 {
-    if (schedule == schedule::never)
+    if (schedule == UpdateSchedule::never)
         return false;
     if (last == today)
         return false;
     return !(next.isValid() && today < next);
 }
 
-NoticeClosing noticeClosing(bool doNotCheckAgain, int schedule, QDate lastCheck, QDate newNext, QDate today)
+NoticeClosing noticeClosing(bool doNotCheckAgain, UpdateSchedule schedule, QDate lastCheck, QDate newNext, QDate today)
 {
-    if (doNotCheckAgain)
-        return {schedule::never, lastCheck, newNext, {{keys::GuncellemeZamani, QStringLiteral("0"), QDate()}}};
+    if (doNotCheckAgain) {
+        const ScheduleWrite off{keys::GuncellemeZamani, storedText(UpdateSchedule::never), QDate()};
+        return {UpdateSchedule::never, lastCheck, newNext, {off}};
+    }
 
     NoticeClosing closing{schedule, today, nextCheckDate(today, schedule, newNext), {}};
     closing.writes.append({keys::GuncellemeTarihi, QString(), today});
-    // An unknown schedule with no due date yet has nothing worth storing.
+    // "Never" with no due date yet has nothing worth storing.
     if (closing.newNext.isValid())
         closing.writes.append({keys::GuncellemeKontrolu, QString(), closing.newNext});
     return closing;

@@ -2,26 +2,22 @@
 // The update schedule: when a check is due, the next due date, and what
 // closing the update notice changes. Shared by the notice and the About dialog.
 
+#include "app/update_choices.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
 
 namespace lorvex {
 
-namespace schedule {
-inline constexpr int never = 0;
-inline constexpr int weekly = 1;
-inline constexpr int monthly = 2;
-} // namespace schedule
-
 // Weekly: today + 7 days. Monthly: the same day of the next month, or that
-// month's last day (31 January gives 28 or 29 February). Any other schedule
-// keeps `unchanged`.
-QDate nextCheckDate(QDate today, int schedule, QDate unchanged);
+// month's last day (31 January gives 28 or 29 February). Never keeps
+// `unchanged`.
+QDate nextCheckDate(QDate today, UpdateSchedule schedule, QDate unchanged);
 
 // A scheduled check is due unless the schedule is "never", a check was made
 // today, or today is before the due date.
-bool isCheckDue(int schedule, QDate last, QDate next, QDate today);
+bool isCheckDue(UpdateSchedule schedule, QDate last, QDate next, QDate today);
 
 // One settings write: a date (written in the store's date form) when `date`
 // is valid, otherwise `text`.
@@ -33,7 +29,7 @@ struct ScheduleWrite {
 
 // What closing the update notice does to the shared values and the store.
 struct NoticeClosing {
-    int schedule;             // new GuncellemeAraligi
+    UpdateSchedule schedule;  // new GuncellemeAraligi
     QDate lastCheck;          // new SonKontrolTarihi
     QDate newNext;            // new YeniKontrolTarihi
     QList<ScheduleWrite> writes; // in this order
@@ -42,6 +38,6 @@ struct NoticeClosing {
 // Ticked "do not check again": schedule 0 and only "Guncelleme Zamani" = "0".
 // Otherwise the next due date is renewed from today, today becomes the last
 // check, and "Guncelleme Tarihi" then "Guncelleme Kontrolu" are written.
-NoticeClosing noticeClosing(bool doNotCheckAgain, int schedule, QDate lastCheck, QDate newNext, QDate today);
+NoticeClosing noticeClosing(bool doNotCheckAgain, UpdateSchedule schedule, QDate lastCheck, QDate newNext, QDate today);
 
 } // namespace lorvex

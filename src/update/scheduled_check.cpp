@@ -23,7 +23,7 @@ void runScheduledCheck(QWidget *mainWindow, AppContext &ctx)
     if (published <= s.SurumNumarasi)
         return;
 
-    ctx.settings.write(keys::GuncellemeSonucu, QStringLiteral("1"));
+    ctx.settings.write(keys::GuncellemeSonucu, storedText(UpdateResult::newerFound));
     ctx.settings.write(keys::SurumBilgisi, QString::number(published));
 
     GüncellemeFormu notice(mainWindow, ctx);

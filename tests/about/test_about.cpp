@@ -67,7 +67,7 @@ struct StatusRow {
     int daysSinceCheck, answer, warning;
 };
 
-// The way of closing, the schedule at opening and the one picked (-1: none), the languages
+// The way of closing, the schedule at opening and the one picked, the languages
 // picked in turn, the settings written; DilAdi, the list sorted with "*" on the selected entry,
 // and language files beside English.lng.
 struct ClosingRow {
@@ -149,7 +149,6 @@ private Q_SLOTS:
         QTest::newRow("language there and back") << ClosingRow{"ok", 1, 1, {"English", "Türkçe"}, {}};
         QTest::newRow("weekly to monthly") << ClosingRow{"ok", 1, 2, {}, both.mid(1)};
         QTest::newRow("to never, no due date yet") << ClosingRow{"ok", 1, 0, {}, {"Guncelleme Zamani=0"}};
-        QTest::newRow("damaged schedule kept") << ClosingRow{"ok", 7, -1, {}, {}};
         QTest::newRow("both by OK") << ClosingRow{"ok", 1, 2, {"English"}, both};
         QTest::newRow("both by Esc") << ClosingRow{"esc", 1, 2, {"English"}, both};
         QTest::newRow("both by the close box") << ClosingRow{"close", 1, 2, {"English"}, both};
@@ -163,7 +162,7 @@ private Q_SLOTS:
         for (const QString &file : row.extraFiles)
             writeFile(tc.state.DilKlasoru + file, "[Bilgiler]\r\n");
         tc.state.DilAdi = row.DilAdi;
-        tc.state.GuncellemeAraligi = row.from;
+        tc.state.GuncellemeAraligi = static_cast<UpdateSchedule>(row.from);
         {
             Harness h(tc);
             auto *schedule = h.child<QComboBox>("GüncellemeZamaniKutusu");
@@ -173,7 +172,7 @@ private Q_SLOTS:
                 listed.append(list->itemText(i) + (i == list->currentIndex() ? QStringLiteral("*") : QString()));
             listed.sort();
             QCOMPARE(listed, row.listed);
-            QCOMPARE(schedule->currentIndex(), row.from <= 2 ? row.from : -1);
+            QCOMPARE(schedule->currentIndex(), row.from);
             schedule->setCurrentIndex(row.to);
             for (const QString &language : row.picks)
                 list->setCurrentIndex(list->findText(language));
@@ -191,7 +190,7 @@ private Q_SLOTS:
             if (tc.settings.contains(d.key))
                 written.append(QString::fromUtf8(d.key) + QLatin1Char('=') + tc.settings.read(d.key));
         QCOMPARE(written, row.written);
-        QCOMPARE(tc.state.GuncellemeAraligi, row.to < 0 ? row.from : row.to);
+        QCOMPARE(int(tc.state.GuncellemeAraligi), row.to);
         tc.checker.answer = 1; // opened again: a box in the language now in use
         Harness(tc).clickStatus();
         QCOMPARE(tc.boxes.shown().value(0).request.text.startsWith(QLatin1String("Updates")), english);

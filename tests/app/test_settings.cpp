@@ -90,7 +90,7 @@ private Q_SLOTS:
         QTest::newRow("nothing stored") << "" << "";
         for (const char *v : {"abc", "inf", "1e60"})
             QTest::addRow("position %s", v) << keys::UstBosluk << v;
-        for (const char *v : {"", "weekly", "5", "99999", "-1"})
+        for (const char *v : {"", "weekly", "3", "99999", "-1"})
             QTest::addRow("schedule '%s'", v) << keys::GuncellemeZamani << v;
         for (const char *v : {"256", "-1", "yes"})
             QTest::addRow("result %s", v) << keys::GuncellemeSonucu << v;
@@ -109,7 +109,7 @@ private Q_SLOTS:
             s.write(utf8(key).constData(), stored);
         QVERIFY(!s.readPosition(keys::UstBosluk));
         QVERIFY(!s.readSchedule());
-        QCOMPARE(s.readUpdateResult(), 0);
+        QCOMPARE(s.readUpdateResult(), UpdateResult::none);
         QCOMPARE(s.readPublishedVersion(102), 102);
         QVERIFY(!s.readDate(keys::GuncellemeTarihi).isValid());
     }
@@ -124,8 +124,8 @@ private Q_SLOTS:
         s.writePosition(keys::UstBosluk, 7657.5);
         QCOMPARE(s.read(keys::UstBosluk), QStringLiteral("7657,5"));
         QCOMPARE(*s.readPosition(keys::UstBosluk), 7657.5);
-        QCOMPARE(s.readSchedule(), 2);
-        QCOMPARE(s.readUpdateResult(), 255);
+        QCOMPARE(s.readSchedule(), UpdateSchedule::monthly);
+        QCOMPARE(s.readUpdateResult(), static_cast<UpdateResult>(255));
         QCOMPARE(s.readPublishedVersion(102), 103);
     }
 

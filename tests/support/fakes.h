@@ -16,6 +16,15 @@
 
 namespace lorvex::test {
 
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(QDate day) : day_(day) {}
+    QDate today() const override { return day_; }
+
+private:
+    QDate day_;
+};
+
 class RecordingOpener final : public Opener {
 public:
     void open(const QString &target) override { opened.append(target); }
@@ -44,11 +53,10 @@ struct TestContext {
         : clock(today), settings(home.settingsPath(), locale),
           errors(boxes, state.Mesajlar, [this](int status) { exitStatus = status; })
     {
-        state.UygulamaAnahtari = QStringLiteral("Tavoran\\Lorvex");
         state.DilKlasoru = home.path() + QStringLiteral("/Languages/");
         state.DilAdi = QStringLiteral("Türkçe");
         state.SurumNumarasi = 102;
-        state.GuncellemeAraligi = 1;
+        state.GuncellemeAraligi = UpdateSchedule::weekly;
         state.SonKontrolTarihi = today.addDays(-7);
         state.SonrakiKontrolTarihi = today.addDays(7);
     }

@@ -148,7 +148,7 @@ private Q_SLOTS:
         QTest::newRow("due today, offline") << 1 << 7 << 0 << 1;
         QTest::newRow("overdue, no number") << 2 << 40 << -9 << 0;
         QTest::newRow("due today, equal version") << 1 << 7 << 0 << 102;
-        QTest::newRow("unknown schedule still asks, older version") << 5 << 7 << 0 << 101;
+        QTest::newRow("overdue by a day, older version") << 2 << 8 << -1 << 101;
     }
     void scheduledNothingToShow()
     {
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QFETCH(int, dueInDays);
         QFETCH(int, answer);
         TestContext tc;
-        tc.state.GuncellemeAraligi = schedule;
+        tc.state.GuncellemeAraligi = static_cast<UpdateSchedule>(schedule);
         tc.state.SonKontrolTarihi = tc.clock.today().addDays(-lastDaysAgo);
         tc.state.SonrakiKontrolTarihi = tc.clock.today().addDays(dueInDays);
         tc.checker.answer = answer;
@@ -186,9 +186,6 @@ private Q_SLOTS:
         QTest::newRow("monthly, 31 January") << 2 << QDate(2027, 1, 31) << QDate(2027, 2, 28) << "button";
         QTest::newRow("monthly, 31 January, leap year") << 2 << QDate(2028, 1, 31) << QDate(2028, 2, 29) << "esc";
         QTest::newRow("ticked: the schedule off only") << 2 << march10 << QDate() << "tick";
-        // An unknown schedule keeps the due date it had (here `next`), none included.
-        QTest::newRow("unknown schedule keeps the due date") << 7 << march10 << QDate(2027, 3, 8) << "button";
-        QTest::newRow("unknown schedule, no due date") << 7 << march10 << QDate() << "button";
     }
     void scheduledNewerVersion()
     {
@@ -199,9 +196,9 @@ private Q_SLOTS:
         const auto is = [&](const char *way) { return how == QLatin1String(way); };
         const bool ticked = is("tick");
         TestContext tc(today);
-        tc.state.GuncellemeAraligi = schedule;
+        tc.state.GuncellemeAraligi = static_cast<UpdateSchedule>(schedule);
         tc.state.SonrakiKontrolTarihi = today;
-        tc.state.YeniKontrolTarihi = schedule > 2 ? next : QDate(2001, 1, 1);
+        tc.state.YeniKontrolTarihi = QDate(2001, 1, 1);
         tc.checker.answer = 103;
         AppContext ctx = tc.context();
         OnModal closer([&](QDialog *notice) {
@@ -229,7 +226,7 @@ private Q_SLOTS:
         QCOMPARE(tc.settings.readDate(keys::GuncellemeTarihi), ticked ? QDate() : today);
         QCOMPARE(tc.settings.readDate(keys::GuncellemeKontrolu), next);
         QCOMPARE(tc.settings.read(keys::GuncellemeZamani, QString()), ticked ? QStringLiteral("0") : QString());
-        QCOMPARE(tc.state.GuncellemeAraligi, ticked ? 0 : schedule);
+        QCOMPARE(int(tc.state.GuncellemeAraligi), ticked ? 0 : schedule);
         QCOMPARE(tc.state.SonKontrolTarihi, ticked ? today.addDays(-7) : today);
         QCOMPARE(tc.state.SonrakiKontrolTarihi, today);
     }

@@ -1,5 +1,6 @@
 #pragma once
 // What the result window reads from the main window, once, when it opens.
+// It belongs to the main window's core, so neither window includes the other.
 
 #include "pll/divider_model.h"
 

@@ -6,7 +6,6 @@
 #include "app/shared_state.h"
 
 #include <QString>
-#include <functional>
 #include <memory>
 
 class QApplication;
@@ -34,7 +33,6 @@ struct StartupSeams {
     const Clock *clock = nullptr;          // null: the system's date
     VersionChecker *checker = nullptr;     // null: the maker's version file over HTTP
     Opener *opener = nullptr;              // null: the desktop's handler
-    std::function<void(int step)> beforeStep; // runs before each numbered step
 };
 
 class BaşlangiçModülü {
@@ -51,7 +49,6 @@ public:
     AnaForm *mainWindow() const { return mainWindow_.get(); }
 
 private:
-    void step(int number);
     int startup(QApplication &app);
     void readSchedule();
     void openAbout();

@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include "app/app_context.h"
 #include "app/app_icon.h"
@@ -39,12 +39,6 @@ void installQtTranslations(QApplication &app)
         QCoreApplication::installTranslator(translator);
 }
 
-void BaşlangiçModülü::step(int number)
-{
-    if (seams_.beforeStep)
-        seams_.beforeStep(number);
-}
-
 int BaşlangiçModülü::run(QApplication &app)
 {
     // Names the cache and runtime folders; the settings file is placed by Settings.
@@ -54,7 +48,6 @@ int BaşlangiçModülü::run(QApplication &app)
     installQtTranslations(app);
 
     // Step 1: everything below reports under "Module-1".
-    step(1);
     MessagePresenter *boxes = seams_.boxes;
     if (!boxes) {
         ownBoxes_ = std::make_unique<QtMessagePresenter>();
@@ -71,43 +64,31 @@ int BaşlangiçModülü::run(QApplication &app)
 
 int BaşlangiçModülü::startup(QApplication &app)
 {
-    step(2);
     OrtakDenetimleriBaslat();
 
-    step(3);
-    state.UygulamaAnahtari = app_info::makerName() + QLatin1Char('\\') + app_info::productName();
     settings_ = seams_.settingsPath.isEmpty() ? std::make_unique<Settings>()
                                               : std::make_unique<Settings>(seams_.settingsPath);
 
-    step(4);
     state.DilKlasoru = seams_.languagesFolder.isEmpty() ? resolveLanguagesFolder() : seams_.languagesFolder;
 
-    step(5);
     state.DilAdi = settings_->read(keys::DilDosyasi);
 
-    step(6);
     MessagePresenter &boxes = seams_.boxes ? *seams_.boxes : *ownBoxes_;
     loadLanguageByName(state, boxes, nullptr, state.DilAdi);
-
-    // The main window builds its title from message 101 itself.
-    step(7);
 
     // Step 8: a second copy brings the first forward and ends, writing nothing.
     // The running copy is found by the program's identity: its title may have
     // changed with the language since it started.
-    step(8);
     instance_ = std::make_unique<SingleInstance>(app_info::applicationId());
     if (!instance_->tryBecomePrimary()) {
         instance_->askPrimaryToActivate();
         return EXIT_SUCCESS;
     }
 
-    step(9);
     state.SurumNumarasi = app_info::versionNumber();
 
     readSchedule();
 
-    step(13);
     if (!seams_.opener)
         ownOpener_ = std::make_unique<DesktopOpener>();
     if (!seams_.checker)
@@ -158,22 +139,19 @@ void BaşlangiçModülü::readSchedule()
     const QDate today = (seams_.clock ? *seams_.clock : *ownClock_).today();
     QList<std::pair<const char *, QString>> repairs;
 
-    step(10);
     state.SonKontrolTarihi = settings_->readDate(keys::GuncellemeTarihi);
     if (!state.SonKontrolTarihi.isValid()) {
         state.SonKontrolTarihi = today.addDays(-7);
         repairs.append({keys::GuncellemeTarihi, dateText(state.SonKontrolTarihi, settings_->locale())});
     }
 
-    step(11);
     if (const auto schedule = settings_->readSchedule()) {
         state.GuncellemeAraligi = *schedule;
     } else {
-        state.GuncellemeAraligi = 1;
-        repairs.append({keys::GuncellemeZamani, QStringLiteral("1")});
+        state.GuncellemeAraligi = UpdateSchedule::weekly;
+        repairs.append({keys::GuncellemeZamani, storedText(UpdateSchedule::weekly)});
     }
 
-    step(12);
     state.SonrakiKontrolTarihi = settings_->readDate(keys::GuncellemeKontrolu);
     if (!state.SonrakiKontrolTarihi.isValid()) {
         state.SonrakiKontrolTarihi = today.addDays(7);

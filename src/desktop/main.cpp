@@ -1,6 +1,6 @@
 // Lorvex: a calculator for the MC145151-2 parallel-input PLL frequency synthesizer.
 #include "app/command_line.h"
-#include "app/startup.h"
+#include "desktop/startup.h"
 
 #include <QApplication>
 #include <cstdio>
