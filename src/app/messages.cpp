@@ -7,7 +7,7 @@ namespace lorvex {
 namespace {
 
 // Slot k holds message 101 + k. 102 is reserved and shown nowhere.
-const char *const builtInTexts[MessageTable::count] = {
+const char *const builtInTexts[MessageTable::count + MessageTable::extraCount] = {
     "Lorvex",                                                         // 101
     "Lorvex PLL",                                                     // 102
     "Frekans Bilgileri",                                              // 103
@@ -77,6 +77,40 @@ const char *const builtInTexts[MessageTable::count] = {
     "Tümünü seç",                                                     // 167
     "Seçimi temizle",                                                 // 168
     "E-posta:",                                                       // 169
+    "Gerekli N'yi ayarla",                                            // 170
+    "Gerekli N henüz hesaplanmadı. Önce bir referans ve bir giriş frekansı seçiniz.", // 171
+    "Gerekli N tam sayı değil; bu değer kutularla ayarlanamaz.",      // 172
+    "Gerekli N, 1 ile 16.383 arasında olmalıdır.",                    // 173
+    "Kanal planı...",                                                 // 174
+    "Kanal Planı",                                                    // 175
+    "Önce Referans Osc. listesinden bir satır seçiniz.",              // 176
+    "Giriş frekansı listesi boş. Önce listeyi oluşturunuz.",          // 177
+    "Giriş (Khz)",                                                    // 178
+    "fIn / P (Khz)",                                                  // 179
+    "Tam N",                                                          // 180
+    "Ayarlanan N",                                                    // 181
+    "Elde Edilen (Khz)",                                              // 182
+    "Hata (Khz)",                                                     // 183
+    "Hata (ppm)",                                                     // 184
+    "Durum",                                                          // 185
+    "Ayarlanabilir",                                                  // 186
+    "Tam değil",                                                      // 187
+    "Aralık dışı",                                                    // 188
+    "* Sabit pin: her ayarlanabilir kanalda aynı seviyede, kalıcı bağlanabilir", // 189
+    "CSV Olarak Kaydet...",                                           // 190
+    "PDF Olarak Kaydet...",                                           // 191
+    "Sayfa",                                                          // 192
+    "Ayarlanabilir kanal:",                                           // 193
+    "Uygun değerleri bul...",                                         // 194
+    "Uygun Osilatör, R ve P",                                         // 195
+    "Referans Osc. listesi boş. Önce listeyi oluşturunuz.",           // 196
+    "N Aralığı",                                                      // 197
+    "Sabit N Pinleri",                                                // 198
+    "Uyan Kanallar",                                                  // 199
+    "Her kanala uyan bileşimler, en iyisi başta:",                    // 200
+    "Hiçbir bileşim her kanala uymuyor. En çok kanala uyanlar:",      // 201
+    "Uygula",                                                         // 202
+    "Bu kanal ayarlanamaz: gerekli N tam sayı değil ya da aralık dışında.", // 203
 };
 
 } // namespace
@@ -85,8 +119,8 @@ MessageTable::MessageTable() { resetToBuiltIn(); }
 
 int MessageTable::slot(int n)
 {
-    if (n < first || n > last)
-        throw std::out_of_range("message number outside 101..169");
+    if (n < first || n > extraLast)
+        throw std::out_of_range("message number outside the table");
     return n - first;
 }
 
@@ -96,7 +130,7 @@ void MessageTable::set(int n, const QString &value) { slots_[slot(n)] = value; }
 
 void MessageTable::resetToBuiltIn()
 {
-    for (int n = first; n <= last; ++n)
+    for (int n = first; n <= extraLast; ++n)
         slots_[slot(n)] = builtIn(n);
 }
 

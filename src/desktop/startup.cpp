@@ -13,6 +13,9 @@
 #include "about/about_dialog.h"
 #include "i18n/language_loader.h"
 #include "i18n/languages_folder.h"
+#include "plan/file_export.h"
+#include "plan/fit_window.h"
+#include "plan/plan_window.h"
 #include "pll/main_window.h"
 #include "result/result_window.h"
 #include "update/http_version_checker.h"
@@ -94,6 +97,7 @@ int BaşlangiçModülü::startup(QApplication &app)
         state, *settings_, boxes, *errors_, seams_.clock ? *seams_.clock : *ownClock_,
         seams_.opener ? *seams_.opener : *ownOpener_, seams_.checker ? *seams_.checker : *ownChecker_,
         updateTempPath()});
+    saveChooser_ = std::make_unique<plan::DialogSaveChooser>();
 
     AnaForm::Hooks hooks;
     hooks.openResult = [this](QWidget *owner, const ResultInputs &inputs) {
@@ -106,6 +110,12 @@ int BaşlangiçModülü::startup(QApplication &app)
         runScheduledCheck(mainWindow_.get(), *context_);
     };
     hooks.openAbout = [this] { openAbout(); };
+    hooks.openPlan = [this](QWidget *owner, const plan::BandInputs &band) {
+        return plan::openPlanWindow(owner, *context_, *saveChooser_, band);
+    };
+    hooks.openFit = [this](QWidget *owner, const plan::BandInputs &band) {
+        return plan::openFitWindow(owner, *context_, band);
+    };
     mainWindow_ = std::make_unique<AnaForm>(*context_, std::move(hooks));
 
     instance_->setActivationHandler([this] {

@@ -21,6 +21,9 @@ class Settings;
 class SingleInstance;
 class VersionChecker;
 struct AppContext;
+namespace plan {
+class SaveChooser;
+}
 
 // Replacements for the real services; the program leaves them all empty.
 struct StartupSeams {
@@ -56,6 +59,7 @@ private:
     std::unique_ptr<const Clock> ownClock_;
     std::unique_ptr<VersionChecker> ownChecker_;
     std::unique_ptr<Opener> ownOpener_;
+    std::unique_ptr<plan::SaveChooser> saveChooser_;
     std::unique_ptr<ErrorReporter> errors_;
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<SingleInstance> instance_;

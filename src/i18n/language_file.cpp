@@ -49,7 +49,8 @@ std::optional<QString> messageText(const QString &line, int i)
     return line.mid(5);
 }
 
-std::optional<LanguageLoadFailure> parse(const QStringList &lines, int count, MessageTable &Mesajlar,
+// Message line i carries message firstMessage + i - 1.
+std::optional<LanguageLoadFailure> parse(const QStringList &lines, int firstMessage, int count, MessageTable &Mesajlar,
                                          std::array<QString, 3> &DilBilgileri)
 {
     for (int k = 0; k < headerLines; ++k) {
@@ -65,9 +66,31 @@ std::optional<LanguageLoadFailure> parse(const QStringList &lines, int count, Me
     // A bad line keeps its position: line i is always compared with number i.
     for (int i = 1; i <= count && firstMessageLine + i - 1 < lines.size(); ++i) {
         if (const auto text = messageText(lines.at(firstMessageLine + i - 1), i))
-            Mesajlar.set(MessageTable::first + i - 1, *text);
+            Mesajlar.set(firstMessage + i - 1, *text);
     }
     return std::nullopt;
+}
+
+// The bytes of a language file; nothing for an absent or oversized file
+// (failure left empty) or one that cannot be read (failure set).
+std::optional<QByteArray> readSmallFile(const QString &path, std::optional<LanguageLoadFailure> &failure)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.size() >= language_file::sizeLimit)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        failure = LanguageLoadFailure{language_file::openFailed, file.errorString()};
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(language_file::sizeLimit);
+    if (file.error() != QFileDevice::NoError) {
+        failure = LanguageLoadFailure{language_file::readFailed, file.errorString()};
+        return std::nullopt;
+    }
+    if (bytes.size() >= language_file::sizeLimit)
+        return std::nullopt; // grew past the limit since it was measured
+    return bytes;
 }
 
 } // namespace
@@ -80,23 +103,26 @@ std::optional<LanguageLoadFailure> Load(const QString &path, int count, MessageT
     // Nothing of the previous language survives; every slot not taken from
     // the file below keeps its built-in text.
     Mesajlar.resetToBuiltIn();
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.isFile() || info.size() >= sizeLimit)
-        return std::nullopt;
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return LanguageLoadFailure{openFailed, file.errorString()};
-    const QByteArray bytes = file.read(sizeLimit);
-    if (file.error() != QFileDevice::NoError)
-        return LanguageLoadFailure{readFailed, file.errorString()};
-    file.close();
-    if (bytes.size() >= sizeLimit)
-        return std::nullopt; // grew past the limit since it was measured
-
+    std::optional<LanguageLoadFailure> failure;
+    const std::optional<QByteArray> bytes = readSmallFile(path, failure);
+    if (!bytes)
+        return failure;
     // A failure comes before any message line, so the table is still all built-in.
-    return parse(splitLanguageLines(decodeLanguageBytes(bytes)), std::clamp(count, 0, MessageTable::count), Mesajlar,
-                 DilBilgileri);
+    return parse(splitLanguageLines(decodeLanguageBytes(*bytes)), MessageTable::first,
+                 std::clamp(count, 0, MessageTable::count), Mesajlar, DilBilgileri);
+}
+
+void LoadCompanion(const QString &path, MessageTable &Mesajlar)
+{
+    std::optional<LanguageLoadFailure> failure;
+    const std::optional<QByteArray> bytes = readSmallFile(path, failure);
+    if (!bytes)
+        return;
+    // Its header texts are the main file's business, and a failure comes
+    // before any message line: the later texts then simply stay built-in.
+    std::array<QString, 3> ignored;
+    parse(splitLanguageLines(decodeLanguageBytes(*bytes)), MessageTable::extraFirst, MessageTable::extraCount, Mesajlar,
+          ignored);
 }
 
 QString failureText(const std::array<QString, 3> &DilBilgileri, const LanguageLoadFailure &failure)
@@ -115,6 +141,12 @@ QString languageFilePath(const QString &folder, const QString &name)
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1String("..")) || name.contains(QChar(u'\0')))
         return {};
     return folder + name + QStringLiteral(".lng");
+}
+
+QString companionFilePath(const QString &folder, const QString &name)
+{
+    const QString path = languageFilePath(folder, name);
+    return path.isEmpty() ? path : path + QLatin1Char('x');
 }
 
 QStringList listLanguages(const QString &folder)

@@ -35,6 +35,11 @@ inline constexpr int endsBeforeMessages = 62; // the classic "Input past end of 
 std::optional<LanguageLoadFailure> Load(const QString &path, int count, MessageTable &Mesajlar,
                                         std::array<QString, 3> &DilBilgileri);
 
+// Messages 170 onwards from a language's companion file (same layout; its
+// first message line carries 170), after Load has reset the table. Every
+// failure is silent: those texts then stay built-in.
+void LoadCompanion(const QString &path, MessageTable &Mesajlar);
+
 // The failure box text, in the words the language file gave for it.
 QString failureText(const std::array<QString, 3> &DilBilgileri, const LanguageLoadFailure &failure);
 
@@ -46,6 +51,9 @@ QString builtInLanguageName();
 // folder + name + ".lng"; empty for a name that could leave the folder
 // ("/", "..") or name no file (NUL), so such a name loads the built-in texts.
 QString languageFilePath(const QString &folder, const QString &name);
+
+// folder + name + ".lngx": not listed as a language, since it does not end in "lng".
+QString companionFilePath(const QString &folder, const QString &name);
 
 // "Türkçe", then one entry per "*.lng" file of folder (hidden ones too) in
 // directory order: the file name up to its first ".". Names must end in

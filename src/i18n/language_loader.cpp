@@ -16,6 +16,7 @@ void DilDosyasiYükle(SharedState &state, MessagePresenter &boxes, QWidget *pare
 void loadLanguageByName(SharedState &state, MessagePresenter &boxes, QWidget *parent, const QString &name)
 {
     DilDosyasiYükle(state, boxes, parent, languageFilePath(state.DilKlasoru, name));
+    language_file::LoadCompanion(companionFilePath(state.DilKlasoru, name), state.Mesajlar);
 }
 
 } // namespace lorvex

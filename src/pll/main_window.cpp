@@ -130,6 +130,9 @@ void AnaForm::connectControls()
     Altlik[5]->installEventFilter(this);
     connect(Menü[0], &QAction::triggered, this, [this] { setAllNBoxes(true); });
     connect(Menü[1], &QAction::triggered, this, [this] { setAllNBoxes(false); });
+    connect(setRequiredNAction_, &QAction::triggered, this, [this] { setRequiredN(); });
+    connect(planAction_, &QAction::triggered, this, [this] { planClicked(); });
+    connect(fitAction_, &QAction::triggered, this, [this] { fitClicked(); });
 }
 
 void AnaForm::load()
@@ -197,6 +200,9 @@ void AnaForm::setCaptions()
     ÇikişDüğmesi->setText(s.msg(141) + QStringLiteral(" (Esc)"));
     Menü[0]->setText(s.msg(167));
     Menü[1]->setText(s.msg(168));
+    setRequiredNAction_->setText(s.msg(msg::SetRequiredN));
+    planAction_->setText(s.msg(msg::ChannelPlanCommand));
+    fitAction_->setText(s.msg(msg::FitCommand));
 
     placeLabels();
     setAccessibleNames();
@@ -271,6 +277,8 @@ void AnaForm::nBoxChanged(int bit, bool checked)
 
 void AnaForm::lockCheck()
 {
+    if (holdingLock_)
+        return;
     if (!pll::locks(GerekliNToplamiKutusu->text(), SeçilenNToplamiKutusu->text(), locale_))
         return;
     if (hooks_.openResult)
@@ -322,6 +330,86 @@ void AnaForm::setAllNBoxes(bool checked)
     // Box by box: each change updates the total (and may lock) before the next.
     for (const int bit : pll::boxesToChange(states, checked))
         NOnayi[std::size_t(bit)]->setChecked(checked);
+}
+
+void AnaForm::setRequiredN()
+{
+    const plan::NSetting setting =
+        plan::requiredNSetting(pll::requiredN(calc_.BölünmüşGirişFrekansi, calc_.ReferansFrekansi));
+    if (!setting.n) {
+        ctx_.boxes.warn(this, ctx_.state.msg(setting.message));
+        return;
+    }
+    const std::array<bool, pll::nBitCount> target = plan::nCheckedFor(*setting.n);
+    holdingLock_ = true;
+    for (std::size_t i = 0; i < NOnayi.size(); ++i)
+        NOnayi[i]->setChecked(target[i]);
+    holdingLock_ = false;
+    // Once, with the final total; also when the boxes already showed it.
+    lockCheck();
+}
+
+plan::BandInputs AnaForm::bandInputs() const
+{
+    const auto numbers = [this](const QListWidget *list, bool whole) {
+        std::vector<double> values;
+        values.reserve(std::size_t(list->count()));
+        for (int row = 0; row < list->count(); ++row) {
+            const double value = pll::readNumber(list->item(row)->text(), locale_).value_or(0);
+            values.push_back(whole ? std::round(value) : value);
+        }
+        return values;
+    };
+    plan::BandInputs band;
+    // Reference lines count as whole kHz, as in the recomputation.
+    band.referenceKhz = numbers(ReferansOscListesi, true);
+    band.inputKhz = numbers(GirişFrekansiListesi, false);
+    if (const QList<QListWidgetItem *> selected = ReferansOscListesi->selectedItems(); !selected.isEmpty())
+        band.referenceRow = ReferansOscListesi->row(selected.first());
+    band.r = calc_.ReferansBöleni;
+    band.ratio = static_cast<int>(std::lround(pll::readNumber(GirişFrekansiBölListesi->currentText(), locale_).value_or(1)));
+    return band;
+}
+
+void AnaForm::planClicked()
+{
+    const plan::BandInputs band = bandInputs();
+    if (const int refusal = plan::planRefusal(band)) {
+        ctx_.boxes.warn(this, ctx_.state.msg(refusal));
+        return;
+    }
+    if (!hooks_.openPlan)
+        return;
+    const std::optional<int> row = hooks_.openPlan(this, band);
+    if (!row || *row < 0 || *row >= GirişFrekansiListesi->count())
+        return;
+    GirişFrekansiListesi->setCurrentRow(*row);
+    DeğerleriHesapla();
+    setRequiredN();
+}
+
+void AnaForm::fitClicked()
+{
+    const plan::BandInputs band = bandInputs();
+    if (const int refusal = plan::fitRefusal(band)) {
+        ctx_.boxes.warn(this, ctx_.state.msg(refusal));
+        return;
+    }
+    if (!hooks_.openFit)
+        return;
+    const std::optional<plan::FitChoice> fit = hooks_.openFit(this, band);
+    if (!fit || fit->referenceRow < 0 || fit->referenceRow >= ReferansOscListesi->count())
+        return;
+    const auto ra = plan::raCheckedFor(fit->r);
+    const int ratioIndex = GirişFrekansiBölListesi->findText(QString::number(fit->ratio));
+    if (!ra || ratioIndex < 0)
+        return;
+    // Through the same recomputation a user's own choices run.
+    ReferansOscListesi->setCurrentRow(fit->referenceRow);
+    for (std::size_t i = 0; i < RAOnayi.size(); ++i)
+        RAOnayi[i]->setChecked((*ra)[i]);
+    GirişFrekansiBölListesi->setCurrentIndex(ratioIndex);
+    DeğerleriHesapla();
 }
 
 bool AnaForm::eventFilter(QObject *watched, QEvent *event)

@@ -10,6 +10,7 @@
 // QActions Menü_0, Menü_1 of the QMenu SeçTemizleMenüsü.
 
 #include "app/app_context.h"
+#include "plan/band.h"
 #include "pll/calculation.h"
 #include "pll/list_builder.h"
 #include "pll/result_inputs.h"
@@ -44,6 +45,10 @@ public:
         std::function<void()> scheduledCheck;
         // The About dialog; its failures are ignored.
         std::function<void()> openAbout;
+        // The channel plan over owner; the input row the user chose to apply, if any.
+        std::function<std::optional<int>(QWidget *owner, const plan::BandInputs &band)> openPlan;
+        // The fit finder over owner; the fit the user chose to apply, if any.
+        std::function<std::optional<plan::FitChoice>(QWidget *owner, const plan::BandInputs &band)> openFit;
     };
 
     // Builds the window and loads it: captions, position, ranges, ratio "1".
@@ -76,6 +81,7 @@ private:
     void createControls();
     void placeLabels();
     void chainTabOrder();
+    void createCommands();
     void setAccessibleNames();
 
     void connectControls();
@@ -89,6 +95,10 @@ private:
     void lockCheck();
     void buildList(const RangeRow &row);
     void setAllNBoxes(bool checked);
+    void setRequiredN();
+    plan::BandInputs bandInputs() const;
+    void planClicked();
+    void fitClicked();
     void exitClicked();
     void aboutClicked();
 
@@ -98,6 +108,8 @@ private:
     pll::Calculation calc_;
     // A list being refilled changes its selection without the user.
     bool rebuilding_ = false;
+    // Setting N in one step locks once, after the last box.
+    bool holdingLock_ = false;
 
     QPushButton *ÇikişDüğmesi = nullptr;
     QPushButton *HakkindaDüğmesi = nullptr;
@@ -126,6 +138,11 @@ private:
     QCheckBox *OnayBilgisi = nullptr;
     QMenu *SeçTemizleMenüsü = nullptr;
     std::array<QAction *, 2> Menü{};
+    // Lorvex's own commands: set N in one step (in the N menu), the channel
+    // plan and the fit finder (on both lists); each with a window-wide shortcut.
+    QAction *setRequiredNAction_ = nullptr;
+    QAction *planAction_ = nullptr;
+    QAction *fitAction_ = nullptr;
 };
 
 } // namespace lorvex

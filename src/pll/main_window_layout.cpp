@@ -230,8 +230,32 @@ void AnaForm::createControls()
         Menü[i] = SeçTemizleMenüsü->addAction(QString());
         Menü[i]->setObjectName(QStringLiteral("Menü_") + QString::number(i));
     }
+    createCommands();
 
     chainTabOrder();
+}
+
+void AnaForm::createCommands()
+{
+    const auto command = [this](const char *name, const QKeySequence &keys) {
+        auto *action = new QAction(this);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        // On the window too, so the shortcut works without opening a menu.
+        addAction(action);
+        return action;
+    };
+    setRequiredNAction_ = command("SetRequiredNAction", QKeySequence(Qt::CTRL | Qt::Key_N));
+    planAction_ = command("ChannelPlanAction", QKeySequence(Qt::CTRL | Qt::Key_L));
+    fitAction_ = command("FitFinderAction", QKeySequence(Qt::CTRL | Qt::Key_F));
+
+    SeçTemizleMenüsü->addSeparator();
+    SeçTemizleMenüsü->addAction(setRequiredNAction_);
+    for (QListWidget *list : {ReferansOscListesi, GirişFrekansiListesi}) {
+        list->addActions({planAction_, fitAction_});
+        list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
 }
 
 void AnaForm::placeLabels()

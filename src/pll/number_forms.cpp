@@ -44,17 +44,23 @@ QString wholeNumberText(double value, const QLocale &locale)
 
 QString twoDecimalText(double value, const QLocale &locale)
 {
+    return decimalText(value, 2, locale);
+}
+
+QString decimalText(double value, int decimals, const QLocale &locale)
+{
     if (!std::isfinite(value))
         return {};
     // Qt's own 'f' rounding sends exact ties away from zero; ties go to even here.
-    const double scaled = value * 100;
-    double rounded = std::isfinite(scaled) ? std::nearbyint(scaled) / 100 : value;
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    double rounded = std::isfinite(scaled) ? std::nearbyint(scaled) / scale : value;
     if (rounded == 0)
         rounded = 0.0;
 
     QLocale plain = locale;
     plain.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    QString text = plain.toString(rounded, 'f', 2);
+    QString text = plain.toString(rounded, 'f', decimals);
     const QString decimal = locale.decimalPoint();
     const QString zero = locale.zeroDigit();
     if (!decimal.isEmpty() && !zero.isEmpty() && text.contains(decimal)) {

@@ -12,6 +12,8 @@ namespace lorvex::pll {
 QString wholeNumberText(double value, const QLocale &locale);
 // Reference frequency: hundredths rounded half to even, shortest form, no grouping: 125,12 (tr).
 QString twoDecimalText(double value, const QLocale &locale);
+// The same with up to `decimals` places, for the plan's derived values.
+QString decimalText(double value, int decimals, const QLocale &locale);
 // R: plain digits, no grouping.
 QString plainIntegerText(int value);
 // Optional blanks, optional sign, digits with group separators anywhere (ignored),

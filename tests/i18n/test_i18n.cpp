@@ -21,12 +21,13 @@ using namespace Qt::StringLiterals;
 // Every file text holds Turkish letters and a bare CR, which is text and no line end.
 QString fileText(int n) { return u"Şı\r%1"_s.arg(n); }
 
-// Message lines first..last: "000i=" and the file's text of message 100 + i.
-QByteArray lines(int first, int last, const QByteArray &eol = "\r\n")
+// Message lines first..last: "000i=" and the file's text of message base + i
+// (a companion file's line 1 carries 170).
+QByteArray lines(int first, int last, const QByteArray &eol = "\r\n", int base = 100)
 {
     QByteArray bytes;
     for (int i = first; i <= last; ++i)
-        bytes += QByteArray::number(i).rightJustified(4, '0') + '=' + fileText(100 + i).toUtf8() + eol;
+        bytes += QByteArray::number(i).rightJustified(4, '0') + '=' + fileText(base + i).toUtf8() + eol;
     return bytes;
 }
 
@@ -192,21 +193,55 @@ private Q_SLOTS:
     void shippedFiles()
     {
         QFETCH(QString, name);
-        const QString path = languageFilePath(QStringLiteral(LORVEX_SOURCE_DIR "/Languages/"), name);
-        const QByteArray bytes = readFile(path);
-        QVERIFY2(bytes.size() < 3000, qPrintable(QString::number(bytes.size())));
-        QVERIFY(bytes.startsWith("[Bilgiler]\r\nLanguage=")); // no BOM
-        QCOMPARE(bytes.count('\r') + bytes.count('\n'), 2 * bytes.count("\r\n")); // CR LF only
-        QStringDecoder utf8(QStringConverter::Utf8);
-        const QStringList lines = QString(utf8.decode(bytes)).split(u"\r\n"_s);
-        QVERIFY(!utf8.hasError());
-        QCOMPARE(lines.size(), 8 + 69 + 1); // the last line end leaves an empty piece
+        const QString folder = QStringLiteral(LORVEX_SOURCE_DIR "/Languages/");
         SharedState state;
         ScriptedPresenter boxes;
-        DilDosyasiYükle(state, boxes, nullptr, path);
+        state.DilKlasoru = folder;
+        loadLanguageByName(state, boxes, nullptr, name);
         QVERIFY(boxes.shown().isEmpty());
-        for (int i = 1; i <= 69; ++i)
-            QCOMPARE(lines[7 + i], u"%1="_s.arg(i, 4, 10, QChar(u'0')) + state.msg(100 + i));
+        // The language file carries 101..169, its companion 170 onwards.
+        for (const auto &[path, count, first] : {std::tuple{languageFilePath(folder, name), 69, 101},
+                                                 {companionFilePath(folder, name), MessageTable::extraCount, 170}}) {
+            const QByteArray bytes = readFile(path);
+            QVERIFY2(bytes.size() < 3000, qPrintable(QString::number(bytes.size())));
+            QVERIFY(bytes.startsWith("[Bilgiler]\r\nLanguage=")); // no BOM
+            QCOMPARE(bytes.count('\r') + bytes.count('\n'), 2 * bytes.count("\r\n")); // CR LF only
+            QStringDecoder utf8(QStringConverter::Utf8);
+            const QStringList lines = QString(utf8.decode(bytes)).split(u"\r\n"_s);
+            QVERIFY(!utf8.hasError());
+            QCOMPARE(lines.size(), 8 + count + 1); // the last line end leaves an empty piece
+            for (int i = 1; i <= count; ++i)
+                QCOMPARE(lines[7 + i], u"%1="_s.arg(i, 4, 10, QChar(u'0')) + state.msg(first + i - 1));
+        }
+        QCOMPARE(listLanguages(folder).count(name), 1); // the companion is no language of its own
+    }
+
+    void companionFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("lastFromFile"); // 169: none
+        const QByteArray h = header();
+        const auto c = [](int first, int last) { return lines(first, last, "\r\n", 169); };
+        QTest::newRow("all") << h + c(1, MessageTable::extraCount) << MessageTable::extraLast;
+        QTest::newRow("third line missing") << h + c(1, 2) + c(4, 20) << 171;
+        QTest::newRow("ends before its messages") << h.left(20) << 169;
+        QTest::newRow("wrong header") << QByteArray(h).replace("Language=", "language=") + c(1, 20) << 169;
+    }
+    void companionFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, lastFromFile);
+        writeFile(dir_.filePath(u"c/T.lng"_s), header() + lines(1, 69));
+        writeFile(dir_.filePath(u"c/T.lngx"_s), bytes);
+        SharedState state;
+        ScriptedPresenter boxes;
+        state.DilKlasoru = dir_.filePath(u"c/"_s);
+        loadLanguageByName(state, boxes, nullptr, u"T"_s);
+        QVERIFY(boxes.shown().isEmpty()); // a companion is never reported
+        for (int n = 170; n <= MessageTable::extraLast; ++n)
+            QCOMPARE(state.msg(n), n <= lastFromFile ? fileText(n) : MessageTable::builtIn(n));
+        loadLanguageByName(state, boxes, nullptr, builtInLanguageName());
+        QCOMPARE(state.msg(170), MessageTable::builtIn(170));
     }
 };
 

@@ -71,8 +71,9 @@ bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr, Qt::Key key 
         if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
             opened = menu->objectName() == s("SeçTemizleMenüsü");
             menuAt = menu->pos();
-            if (opened && action)
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->findChild<QAction *>(s(action))).center());
+            for (QAction *item : menu->actions())
+                if (opened && action && item->objectName() == s(action))
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
             menu->close();
         }
     });
@@ -407,6 +408,58 @@ private Q_SLOTS:
         QVERIFY(!menuOpens(box, {}, nullptr, Qt::Key_F10) && !menuOpens(w.get("SeçilenNToplamiKutusu"), {}, nullptr, Qt::Key_Menu));
         tick(w.get<QCheckBox>("OnayBilgisi"));
         QVERIFY(w.get<QCheckBox>("OnayBilgisi")->isChecked()); // the legend cannot be unticked
+    }
+
+    // Default ranges; ticked RA boxes pick R. Set N runs from the N menu or Ctrl+N.
+    void setRequiredNInOneStep_data()
+    {
+        QTest::addColumn<QList<int>>("raTicks");
+        QTest::addColumn<bool>("lines");
+        QTest::addColumn<bool>("byShortcut");
+        QTest::addColumn<int>("warning"); // 0: N is set
+        QTest::newRow("not worked out") << QList<int>{} << false << false << 171;
+        QTest::newRow("20000 out of range") << QList<int>{} << true << true << 173;
+        QTest::newRow("R 2410 not whole") << QList<int>{0} << true << false << 172;
+        QTest::newRow("2500 from the menu") << QList<int>{0, 1} << true << false << 0;
+        QTest::newRow("2500 by Ctrl+N") << QList<int>{0, 1} << true << true << 0;
+    }
+    void setRequiredNInOneStep()
+    {
+        QFETCH(QList<int>, raTicks);
+        QFETCH(bool, lines);
+        QFETCH(bool, byShortcut);
+        QFETCH(int, warning);
+        Window w;
+        for (const Row &row : rows)
+            click(w.get<QPushButton>(row.button));
+        for (const int bit : raTicks)
+            tick(w.form->findChild<QCheckBox *>(QStringLiteral("RAOnayi_%1").arg(bit)));
+        if (lines) {
+            w.clickLine(rows[0], "2.048");
+            w.clickLine(rows[1], "5.000");
+        }
+        tick(w.get<QCheckBox>("NOnayi_3"));
+        const QString before = w.text("SeçilenNToplamiKutusu");
+        if (warning)
+            w.tc.boxes.expect(QMessageBox::Ok);
+        const auto setN = [&] {
+            if (byShortcut)
+                QTest::keyClick(w.form.get(), Qt::Key_N, Qt::ControlModifier);
+            else
+                QVERIFY(menuOpens(w.get<QWidget>("NOnayi_5"), QPoint(10, 10), "SetRequiredNAction"));
+        };
+        setN();
+        if (warning) {
+            QCOMPARE(w.tc.boxes.shown().size(), 1);
+            QCOMPARE(w.tc.boxes.shown().front().request.text, w.tc.state.msg(warning));
+            QCOMPARE(w.text("SeçilenNToplamiKutusu"), before);
+            QVERIFY(w.results.empty());
+            return;
+        }
+        QCOMPARE(w.selectedAtResult, l("2.500")); // once, never on the way
+        QCOMPARE(w.text("GerekliNToplamiKutusu"), s("2.500"));
+        setN(); // already set: the result shows again
+        QCOMPARE(w.selectedAtResult, l("2.500|2.500"));
     }
 
     void escapeSavesPositionInTwips()

@@ -1,6 +1,7 @@
 // Renders Lorvex's windows offscreen into PNG files for the README and the
 // AppStream data: the main window on a first run, the worked example, and
-// the result window it opens. Run it as `make screenshots`.
+// the result window it opens, the channel plan and the fit finder for its
+// band. Run it as `make screenshots`.
 #include "app/app_context.h"
 #include "app/app_icon.h"
 #include "app/clock.h"
@@ -8,6 +9,8 @@
 #include "app/settings.h"
 #include "app/shared_state.h"
 #include "app/shell.h"
+#include "plan/fit_window.h"
+#include "plan/plan_window.h"
 #include "pll/main_window.h"
 #include "result/result_window.h"
 #include "update/version_checker.h"
@@ -108,5 +111,25 @@ int main(int argc, char **argv)
         child<QCheckBox>(&window, QStringLiteral("NOnayi_%1").arg(bit).toUtf8().constData())->setChecked(true);
     QCoreApplication::processEvents();
     ok = save(&window, out + QStringLiteral("/main-window-example.png")) && ok;
+
+    std::vector<double> band;
+    for (double f = 145000; f <= 145500; f += 100)
+        band.push_back(f);
+    plan::DialogSaveChooser chooser;
+    plan::PlanWindow planWindow(&window, ctx, chooser, plan::makePlan(10240, 1024, 1, band));
+    planWindow.resize(1420, 300); // every pin column in view
+    planWindow.show();
+    QCoreApplication::processEvents();
+    ok = save(&planWindow, out + QStringLiteral("/channel-plan.png")) && ok;
+    planWindow.hide();
+
+    std::vector<double> oscillators;
+    for (double f = 10000; f <= 10300; f += 10)
+        oscillators.push_back(f);
+    plan::FitWindow fitWindow(&window, ctx, plan::findFits(oscillators, band));
+    fitWindow.resize(fitWindow.width(), 300);
+    fitWindow.show();
+    QCoreApplication::processEvents();
+    ok = save(&fitWindow, out + QStringLiteral("/fit-finder.png")) && ok;
     return ok ? 0 : 1;
 }

@@ -1,0 +1,233 @@
+// The channel plan and the fit finder driven from the main window by real
+// input: both entry points, refusals, apply, copy, saves and their failures.
+
+#include "plan/channel_plan.h"
+#include "plan/fit_window.h"
+#include "plan/plan_csv.h"
+#include "plan/plan_window.h"
+#include "pll/main_window.h"
+#include "support/fakes.h"
+
+#include <QTest>
+#include <QtWidgets>
+
+using namespace lorvex;
+using namespace lorvex::test;
+
+namespace {
+
+class FixedChooser final : public plan::SaveChooser {
+public:
+    QString chooseSavePath(QWidget *, const QString &, const QString &suggested, const QString &) override
+    {
+        suggestions.append(suggested);
+        return answer;
+    }
+    QString answer;
+    QStringList suggestions;
+};
+
+// Calls attempt every 10 ms until it returns true, for at most two seconds,
+// so a window that never opens cannot leak into the next test.
+void poll(std::function<bool()> attempt)
+{
+    auto *look = new QTimer;
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(look, &QTimer::timeout, [look, started, attempt] {
+        if (started->hasExpired(2000) || attempt()) {
+            look->stop();
+            look->deleteLater();
+        }
+    });
+    look->start(10);
+}
+
+// Runs act on the modal window named name as soon as it is open (a nested loop).
+void whenOpen(const char *name, std::function<void(QWidget *)> act)
+{
+    poll([name, act] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != s(name))
+            return false;
+        act(modal);
+        return true;
+    });
+}
+
+// Opens list's context menu as a right click does and picks the action named action.
+void fromListMenu(QListWidget *list, const char *action)
+{
+    poll([action] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return false;
+        for (QAction *item : menu->actions())
+            if (item->objectName() == s(action))
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        return true;
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), list->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(list->viewport(), &event);
+}
+
+struct Band {
+    // Ranges as stored settings, so the window loads them; both lists built.
+    Band(const char *reference, const char *input)
+    {
+        const QStringList r = l(reference), i = l(input);
+        tc.settings.write({{keys::ReferansBaslama, r[0]}, {keys::ReferansBitis, r[1]}, {keys::ReferansAdim, r[2]},
+                           {keys::GirisBaslama, i[0]}, {keys::GirisBitis, i[1]}, {keys::GirisAdim, i[2]}});
+        AnaForm::Hooks hooks;
+        hooks.openResult = [this](QWidget *, const ResultInputs &) { results += text("SeçilenNToplamiKutusu"); };
+        hooks.openPlan = [this](QWidget *owner, const plan::BandInputs &band) {
+            return plan::openPlanWindow(owner, ctx, chooser, band);
+        };
+        hooks.openFit = [this](QWidget *owner, const plan::BandInputs &band) {
+            return plan::openFitWindow(owner, ctx, band);
+        };
+        form = std::make_unique<AnaForm>(ctx, hooks);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        for (const char *button : {"ReferansListesiYükleDüğmesi", "GirişFrekansiListesiYükleDüğmesi"})
+            get<QPushButton>(button)->click();
+    }
+    template <class T = QLineEdit> T *get(const char *name) const { return form->findChild<T *>(s(name)); }
+    QString text(const char *name) const { return get(name)->text(); }
+    QListWidget *list(const char *name) const { return get<QListWidget>(name); }
+    void pick(const char *listName, const char *line)
+    {
+        QListWidget *l = list(listName);
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->findItems(s(line), Qt::MatchExactly).value(0)).center());
+    }
+    void tickRa(std::initializer_list<int> bits)
+    {
+        for (const int bit : bits)
+            get<QCheckBox>(qPrintable(QStringLiteral("RAOnayi_%1").arg(bit)))->click();
+    }
+    QStringList texts() const { return {text("RAToplamiKutusu"), text("ReferansOscDeğeriKutusu"), text("GerekliNToplamiKutusu")}; }
+    void keys(int key) { QTest::keyClick(form.get(), Qt::Key(key), Qt::ControlModifier); }
+
+    TestContext tc;
+    AppContext ctx = tc.context();
+    FixedChooser chooser;
+    std::unique_ptr<AnaForm> form;
+    QStringList results;
+};
+
+QTableView *tableOf(QWidget *window) { return window->findChild<QTableView *>(); }
+
+} // namespace
+
+class TestPlanWindows : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { OrtakDenetimleriBaslat(); }
+
+    void refusals()
+    {
+        Band b("10240|10250|10", "145000|145500|100");
+        b.tc.boxes.expect(QMessageBox::Ok);
+        b.keys(Qt::Key_L); // no reference line
+        b.list("GirişFrekansiListesi")->clear();
+        b.tc.boxes.expect(QMessageBox::Ok);
+        b.keys(Qt::Key_F); // no input list
+        QCOMPARE(b.tc.boxes.shown().size(), 2);
+        QCOMPARE(b.tc.boxes.shown()[0].request.text, b.tc.state.msg(176));
+        QCOMPARE(b.tc.boxes.shown()[1].request.text, b.tc.state.msg(177));
+    }
+
+    void planFromBothListsAppliesARow()
+    {
+        Band b("10240|10250|10", "145000|145500|100");
+        b.pick("ReferansOscListesi", "10.240");
+        b.tickRa({0, 1}); // R 1024, fR 10
+        QString copied;
+        whenOpen("PlanWindow", [&](QWidget *plan) {
+            plan->findChild<QPushButton *>(s("CopyButton"))->click();
+            copied = QGuiApplication::clipboard()->text();
+            QTest::keyClick(plan, Qt::Key_Escape);
+        });
+        fromListMenu(b.list("ReferansOscListesi"), "ChannelPlanAction");
+        const QStringList lines = copied.split(s("\r\n"));
+        QCOMPARE(lines.size(), 6 + 2); // headings, six channels, the final line end
+        QVERIFY(lines[0].startsWith(s("Giriş (Khz)\tfIn / P (Khz)\tTam N\tAyarlanan N\t")));
+        QCOMPARE(lines[3], s("145.200\t145200\t14520\t14.520\t145200\t0\t0\tAyarlanabilir\t0\t0\t0\t1\t1\t1\t0\t1\t0\t0\t1\t1\t0\t1"));
+        QVERIFY(b.results.isEmpty());
+
+        whenOpen("PlanWindow", [&](QWidget *plan) {
+            QTableView *table = tableOf(plan);
+            table->setCurrentIndex(table->model()->index(2, 0));
+            QTest::keyClick(table, Qt::Key_Return);
+        });
+        fromListMenu(b.list("GirişFrekansiListesi"), "ChannelPlanAction");
+        QCOMPARE(b.results, l("14.520")); // applied: the result window, once
+        QCOMPARE(b.list("GirişFrekansiListesi")->currentItem()->text(), s("145.200"));
+    }
+
+    void saves_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("csv") << s(".csv") << true;
+        QTest::newRow("pdf") << s(".pdf") << true;
+        QTest::newRow("csv, folder is a file") << s(".csv") << false;
+        QTest::newRow("pdf, folder is a file") << s(".pdf") << false;
+    }
+    void saves()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, writable);
+        Band b("10240|10250|10", "145000|145500|100");
+        b.pick("ReferansOscListesi", "10.240");
+        b.tickRa({0, 1});
+        const QString folder = writable ? b.tc.home.file(s("out")) : writeFile(b.tc.home.file(s("file")), "x");
+        QDir().mkpath(b.tc.home.file(s("out")));
+        b.chooser.answer = folder + s("/plan") + suffix;
+        if (!writable)
+            b.tc.boxes.expect(QMessageBox::Ok);
+        whenOpen("PlanWindow", [&](QWidget *plan) {
+            plan->findChild<QPushButton *>(suffix == s(".csv") ? s("SaveCsvButton") : s("SavePdfButton"))->click();
+            QVERIFY(plan->isVisible()); // a failure keeps the plan open
+            QTest::keyClick(plan, Qt::Key_Escape);
+        });
+        b.keys(Qt::Key_L);
+        QCOMPARE(b.chooser.suggestions.size(), 1);
+        QVERIFY(b.chooser.suggestions[0].endsWith(s("/Documents/Tavoran/Lorvex/PLL 10240 kHz R1024 P1") + suffix));
+        if (!writable) {
+            QCOMPARE(b.tc.boxes.shown().size(), 1);
+            QCOMPARE(b.tc.boxes.shown()[0].request.icon, QMessageBox::Critical);
+            QVERIFY(b.tc.boxes.shown()[0].request.text.startsWith(b.tc.state.msg(123)));
+            QVERIFY(b.form->isVisible());
+            return;
+        }
+        const QByteArray bytes = readFile(b.chooser.answer);
+        if (suffix == s(".csv"))
+            QCOMPARE(bytes, plan::planCsv(plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
+        else
+            QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
+        QCOMPARE(QDir(b.tc.home.file(s("out"))).entryList(QDir::Files | QDir::Hidden), QStringList{s("plan") + suffix});
+    }
+
+    void fitAppliesOscillatorRAndRatio()
+    {
+        Band b("10000|10300|10", "145000|145500|100");
+        b.pick("GirişFrekansiListesi", "145.000");
+        QTest::keyClick(b.get<QComboBox>("GirişFrekansiBölListesi"), Qt::Key_Down); // ratio 64
+        b.tickRa({0}); // R 2410
+        QString status;
+        whenOpen("FitWindow", [&](QWidget *fit) {
+            status = fit->findChild<QLabel *>(s("FitStatus"))->text();
+            QTest::keyClick(tableOf(fit), Qt::Key_Return); // the best, already current
+        });
+        fromListMenu(b.list("GirişFrekansiListesi"), "FitFinderAction");
+        QVERIFY(status.startsWith(b.tc.state.msg(200)));
+        QCOMPARE(b.list("ReferansOscListesi")->currentItem()->text(), s("10.240"));
+        QCOMPARE(b.texts(), l("512|20|7.250")); // R, fR, a whole required N
+        QCOMPARE(b.get<QComboBox>("GirişFrekansiBölListesi")->currentText(), s("1"));
+    }
+};
+
+QTEST_MAIN(TestPlanWindows)
+#include "test_plan_windows.moc"
