@@ -177,7 +177,7 @@ void HakkindaFormu::yükle()
     // 8.
     showStatus();
     // 9. The schedule, listed in the order of the stored numbers.
-    GüncellemeZamaniKutusu->addItems({s.msg(151), s.msg(152), s.msg(153)});
+    GüncellemeZamaniKutusu->addItems({s.msg(msg::Never), s.msg(msg::Weekly), s.msg(msg::Monthly)});
     GüncellemeZamaniKutusu->setCurrentIndex(static_cast<int>(s.GuncellemeAraligi));
     // 10.-11. The languages, the current one selected by its exact name.
     const QStringList languages = listLanguages(s.DilKlasoru);
@@ -189,19 +189,19 @@ void HakkindaFormu::yükle()
 void HakkindaFormu::setCaptions()
 {
     const SharedState &s = ctx_.state;
-    setWindowTitle(s.msg(140));
-    const int frameMessage[4] = {142, 143, 145, 147};
+    setWindowTitle(s.msg(msg::About));
+    const int frameMessage[4] = {msg::VersionFrame, msg::UpdateFrame, msg::LanguageFileFrame, msg::WebFrame};
     for (int i = 0; i < 4; ++i)
         Çerçeve[i]->setTitle(s.msg(frameMessage[i]));
     Etiket[0]->setText(app_info::productName());
     Etiket[1]->setText(QStringLiteral("Sürüm ") + app_info::versionCaption());
     Etiket[3]->setText(app_info::legalNotice());
-    Etiket[4]->setText(s.msg(144));
-    Etiket[5]->setText(s.msg(146));
-    Etiket[6]->setText(s.msg(148));
-    Etiket[7]->setText(s.msg(149));
-    Etiket[8]->setText(s.msg(169));
-    TamamDüğmesi->setText(s.msg(150));
+    Etiket[4]->setText(s.msg(msg::CheckForUpdates));
+    Etiket[5]->setText(s.msg(msg::ChooseLanguageFile));
+    Etiket[6]->setText(s.msg(msg::WebPageLabel));
+    Etiket[7]->setText(s.msg(msg::MakerFileLabel));
+    Etiket[8]->setText(s.msg(msg::EmailLabel));
+    TamamDüğmesi->setText(s.msg(msg::Ok));
 
     WebSayfasiEtiketi->setText(about::shownAddress(app_info::webPageUrl()));
     TavoranDosyasiEtiketi->setText(about::shownAddress(app_info::installerUrl()));

@@ -29,3 +29,5 @@ private:
 };
 
 } // namespace lorvex
+
+#include "app/message_ids.h"

@@ -76,12 +76,12 @@ void GüncellemeFormu::yükle()
     } catch (const std::exception &) {
     }
     try {
-        setWindowTitle(s.msg(158));
-        Çerçeve->setTitle(s.msg(159));
-        Etiket->setText(s.msg(160));
-        GüncellemeKontrolüOnayi->setText(s.msg(161));
-        IndirDüğmesi->setText(s.msg(162));
-        KapatDüğmesi->setText(s.msg(119) + QStringLiteral(" (Esc)"));
+        setWindowTitle(s.msg(msg::UpdateNoticeTitle));
+        Çerçeve->setTitle(s.msg(msg::NewVersionFrame));
+        Etiket->setText(s.msg(msg::NewVersionText));
+        GüncellemeKontrolüOnayi->setText(s.msg(msg::DoNotCheckAgain));
+        IndirDüğmesi->setText(s.msg(msg::DownloadLatest));
+        KapatDüğmesi->setText(s.msg(msg::Close) + QStringLiteral(" (Esc)"));
         Çerçeve->setAccessibleName(Çerçeve->title());
         Etiket->setAccessibleName(Etiket->text());
         for (QAbstractButton *b : {static_cast<QAbstractButton *>(GüncellemeKontrolüOnayi),
