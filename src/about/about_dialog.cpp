@@ -103,7 +103,7 @@ HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void
 {
     setFixedSize(clientSize);
     createControls();
-    ctx_.errors.guarded(this, tags::Form2, [this] { yükle(); });
+    ctx_.errors.guarded(this, tags::Form2, [this] { load(); });
 
     centreOver(this, owner);
 }
@@ -147,7 +147,7 @@ void HakkindaFormu::createControls()
     }
 }
 
-void HakkindaFormu::yükle()
+void HakkindaFormu::load()
 {
     SharedState &s = ctx_.state;
     // 1. Panels in the dialog's own colour.
@@ -344,12 +344,12 @@ void HakkindaFormu::done(int result)
 {
     if (!closed_) {
         closed_ = true;
-        kapanişAdimlari();
+        closingSteps();
     }
     QDialog::done(result);
 }
 
-void HakkindaFormu::kapanişAdimlari()
+void HakkindaFormu::closingSteps()
 {
     SharedState &s = ctx_.state;
     // Each step on its own: a failing one is skipped, the close goes on.
