@@ -260,7 +260,7 @@ bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
     if (!clicked)
         return QDialog::eventFilter(watched, event);
     if (label == Etiket[2])
-        ctx_.errors.guarded(this, tags::Form2, [this] { Etiket2Click(); });
+        ctx_.errors.guarded(this, tags::Form2, [this] { statusClicked(); });
     else if (label == WebSayfasiEtiketi)
         open(app_info::webPageUrl());
     else if (label == TavoranDosyasiEtiketi)
@@ -270,7 +270,7 @@ bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void HakkindaFormu::Etiket2Click()
+void HakkindaFormu::statusClicked()
 {
     switch (GuncellemeDurumu) {
     case UpdateResult::none:

@@ -44,7 +44,7 @@ private:
     void load();
     void setCaptions();
     void showStatus();
-    void Etiket2Click();
+    void statusClicked();
     void manualCheck();
     void saveCheckDay();
     void open(const QString &target);
