@@ -103,7 +103,7 @@ HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void
 {
     setFixedSize(clientSize);
     createControls();
-    ctx_.errors.guarded(this, tags::Form2, [this] { yükle(); });
+    ctx_.errors.guarded(this, tags::Form2, [this] { load(); });
 
     centreOver(this, owner);
 }
@@ -147,7 +147,7 @@ void HakkindaFormu::createControls()
     }
 }
 
-void HakkindaFormu::yükle()
+void HakkindaFormu::load()
 {
     SharedState &s = ctx_.state;
     // 1. Panels in the dialog's own colour.
@@ -177,7 +177,7 @@ void HakkindaFormu::yükle()
     // 8.
     showStatus();
     // 9. The schedule, listed in the order of the stored numbers.
-    GüncellemeZamaniKutusu->addItems({s.msg(151), s.msg(152), s.msg(153)});
+    GüncellemeZamaniKutusu->addItems({s.msg(msg::Never), s.msg(msg::Weekly), s.msg(msg::Monthly)});
     GüncellemeZamaniKutusu->setCurrentIndex(static_cast<int>(s.GuncellemeAraligi));
     // 10.-11. The languages, the current one selected by its exact name.
     const QStringList languages = listLanguages(s.DilKlasoru);
@@ -189,19 +189,19 @@ void HakkindaFormu::yükle()
 void HakkindaFormu::setCaptions()
 {
     const SharedState &s = ctx_.state;
-    setWindowTitle(s.msg(140));
-    const int frameMessage[4] = {142, 143, 145, 147};
+    setWindowTitle(s.msg(msg::About));
+    const int frameMessage[4] = {msg::VersionFrame, msg::UpdateFrame, msg::LanguageFileFrame, msg::WebFrame};
     for (int i = 0; i < 4; ++i)
         Çerçeve[i]->setTitle(s.msg(frameMessage[i]));
     Etiket[0]->setText(app_info::productName());
     Etiket[1]->setText(QStringLiteral("Sürüm ") + app_info::versionCaption());
     Etiket[3]->setText(app_info::legalNotice());
-    Etiket[4]->setText(s.msg(144));
-    Etiket[5]->setText(s.msg(146));
-    Etiket[6]->setText(s.msg(148));
-    Etiket[7]->setText(s.msg(149));
-    Etiket[8]->setText(s.msg(169));
-    TamamDüğmesi->setText(s.msg(150));
+    Etiket[4]->setText(s.msg(msg::CheckForUpdates));
+    Etiket[5]->setText(s.msg(msg::ChooseLanguageFile));
+    Etiket[6]->setText(s.msg(msg::WebPageLabel));
+    Etiket[7]->setText(s.msg(msg::MakerFileLabel));
+    Etiket[8]->setText(s.msg(msg::EmailLabel));
+    TamamDüğmesi->setText(s.msg(msg::Ok));
 
     WebSayfasiEtiketi->setText(about::shownAddress(app_info::webPageUrl()));
     TavoranDosyasiEtiketi->setText(about::shownAddress(app_info::installerUrl()));
@@ -260,7 +260,7 @@ bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
     if (!clicked)
         return QDialog::eventFilter(watched, event);
     if (label == Etiket[2])
-        ctx_.errors.guarded(this, tags::Form2, [this] { Etiket2Click(); });
+        ctx_.errors.guarded(this, tags::Form2, [this] { statusClicked(); });
     else if (label == WebSayfasiEtiketi)
         open(app_info::webPageUrl());
     else if (label == TavoranDosyasiEtiketi)
@@ -270,7 +270,7 @@ bool HakkindaFormu::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void HakkindaFormu::Etiket2Click()
+void HakkindaFormu::statusClicked()
 {
     switch (GuncellemeDurumu) {
     case UpdateResult::none:
@@ -344,12 +344,12 @@ void HakkindaFormu::done(int result)
 {
     if (!closed_) {
         closed_ = true;
-        kapanişAdimlari();
+        closingSteps();
     }
     QDialog::done(result);
 }
 
-void HakkindaFormu::kapanişAdimlari()
+void HakkindaFormu::closingSteps()
 {
     SharedState &s = ctx_.state;
     // Each step on its own: a failing one is skipped, the close goes on.

@@ -41,14 +41,14 @@ protected:
 
 private:
     void createControls();
-    void yükle();
+    void load();
     void setCaptions();
     void showStatus();
-    void Etiket2Click();
+    void statusClicked();
     void manualCheck();
     void saveCheckDay();
     void open(const QString &target);
-    void kapanişAdimlari();
+    void closingSteps();
 
     AppContext &ctx_;
     std::function<void()> captionsChanged_;

@@ -1,5 +1,7 @@
 #include "about/about_rules.h"
 
+#include "app/message_ids.h"
+
 namespace lorvex::about {
 
 OpeningStatus openingStatus(UpdateResult stored, bool checkedToday, int running, const std::function<int()> &published)
@@ -18,11 +20,11 @@ std::optional<StatusLook> statusLook(UpdateResult state)
 {
     switch (state) {
     case UpdateResult::none:
-        return StatusLook{144, true};
+        return StatusLook{msg::CheckForUpdates, true};
     case UpdateResult::newerFound:
-        return StatusLook{154, true};
+        return StatusLook{msg::ClickToDownload, true};
     case UpdateResult::upToDate:
-        return StatusLook{155, false};
+        return StatusLook{msg::UpToDate, false};
     default:
         return std::nullopt;
     }
@@ -31,9 +33,9 @@ std::optional<StatusLook> statusLook(UpdateResult state)
 CheckOutcome checkOutcome(int answer, int running)
 {
     if (answer == 1)
-        return {156, UpdateResult::none};
+        return {msg::NoInternet, UpdateResult::none};
     if (answer == 2)
-        return {157, UpdateResult::none};
+        return {msg::UpdateCheckFailed, UpdateResult::none};
     // 0 (a file without a number) counts as up to date.
     return {0, answer > running ? UpdateResult::newerFound : UpdateResult::upToDate};
 }

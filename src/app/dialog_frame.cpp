@@ -5,13 +5,35 @@
 
 namespace lorvex {
 
-QRect placeOf(std::span<const Place> places, const QString &name)
+const Place *findPlace(std::span<const Place> places, const QString &name)
 {
     const QByteArray key = name.toUtf8();
     for (const Place &p : places)
         if (key == p.name)
-            return p.rect();
-    return {};
+            return &p;
+    return nullptr;
+}
+
+QRect placeOf(std::span<const Place> places, const QString &name)
+{
+    const Place *place = findPlace(places, name);
+    return place ? place->rect() : QRect();
+}
+
+QString memberName(const Place &place, int index)
+{
+    const QString name = QString::fromUtf8(place.name);
+    return place.count > 0 ? name + QLatin1Char('_') + QString::number(index) : name;
+}
+
+void putAt(QWidget *widget, const Place &place, int index)
+{
+    widget->setObjectName(memberName(place, index));
+    const int y = place.y + index * place.dy;
+    if (place.anchor == Anchor::Rect)
+        widget->setGeometry(place.x, y, place.w, place.h);
+    else
+        widget->move(place.x, y);
 }
 
 void fillWithWindowColour(QWidget *panel)

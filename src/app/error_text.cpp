@@ -7,8 +7,8 @@ QString errorReportText(const MessageTable &messages, const QString &tag, int nu
 {
     const QString crlf = QStringLiteral("\r\n");
     const QString space = QStringLiteral(" ");
-    return messages.text(163) + crlf + messages.text(164) + space + QString::number(number) + crlf
-           + messages.text(165) + space + tag + crlf + messages.text(166) + space + description;
+    return messages.text(msg::CannotContinue) + crlf + messages.text(msg::ErrorCodeLabel) + space + QString::number(number) + crlf
+           + messages.text(msg::ErrorPlaceLabel) + space + tag + crlf + messages.text(msg::ErrorDescriptionLabel) + space + description;
 }
 
 } // namespace lorvex

@@ -1,5 +1,6 @@
 #include "pll/list_builder.h"
 
+#include "app/message_ids.h"
 #include "app/settings.h"
 #include "pll/number_forms.h"
 
@@ -19,14 +20,16 @@ ListBuildResult refuse(ListBuildResult result, int message, RangeBox focus)
 
 const ListParameters &referenceListParameters()
 {
-    static const ListParameters parameters{1000, 20000, 132, 133, 134, 135, 500, 136,
+    static const ListParameters parameters{1000, 20000, msg::BelowLowestValue, msg::ReferenceAboveHighest,
+                                           msg::ReferenceEndBelowStart, msg::RangeNotAboveStep, 500, msg::TooManyReferenceSteps,
                                            keys::ReferansBaslama, keys::ReferansBitis, keys::ReferansAdim};
     return parameters;
 }
 
 const ListParameters &inputListParameters()
 {
-    static const ListParameters parameters{1000, 500000, 132, 137, 138, 135, 500, 139,
+    static const ListParameters parameters{1000, 500000, msg::BelowLowestValue, msg::InputAboveHighest,
+                                           msg::InputEndBelowStart, msg::RangeNotAboveStep, 500, msg::TooManyInputSteps,
                                            keys::GirisBaslama, keys::GirisBitis, keys::GirisAdim};
     return parameters;
 }

@@ -4,6 +4,7 @@
 
 #include "pll/main_window.h"
 
+#include "app/dialog_frame.h"
 #include "pll/frequency_list.h"
 #include "pll/range_edit.h"
 
@@ -23,87 +24,74 @@ namespace lorvex {
 namespace {
 
 enum class Kind { Frame, Panel, Label, Start, End, Step, Display, Button, Check, List, Combo };
-// Labels size themselves to their text; only their anchor point is fixed.
-enum class Anchor { Rect, Left, Right, Centre };
 
-struct Place {
-    const char *name;   // objectName, or an array's name when count > 0
-    const char *parent; // nullptr: the client area
+struct Control {
     Kind kind;
-    int x, y, width, height; // labels: width and height unused
-    Anchor anchor = Anchor::Rect;
-    int count = 0; // array members name_0 .. name_(count - 1), each dy lower
-    int dy = 0;
+    Place place;
 };
 
-constexpr Place places[] = {
-    {"Çerçeve_0", nullptr, Kind::Frame, 18, 16, 197, 363},
-    {"Altlik_0", "Çerçeve_0", Kind::Panel, 6, 16, 183, 341},
-    {"Etiket_0", "Altlik_0", Kind::Label, 8, 8, 0, 0, Anchor::Left},
-    {"ReferansOscListesi", "Altlik_0", Kind::List, 8, 28, 75, 303},
-    {"Etiket_1", "Altlik_0", Kind::Label, 98, 8, 0, 0, Anchor::Left},
-    {"GirişFrekansiListesi", "Altlik_0", Kind::List, 98, 28, 75, 303},
+constexpr Control places[] = {
+    {Kind::Frame, {"Çerçeve_0", 18, 16, 197, 363}},
+    {Kind::Panel, {"Altlik_0", 6, 16, 183, 341, "Çerçeve_0"}},
+    {Kind::Label, {"Etiket_0", 8, 8, 0, 0, "Altlik_0", Anchor::Left}},
+    {Kind::List, {"ReferansOscListesi", 8, 28, 75, 303, "Altlik_0"}},
+    {Kind::Label, {"Etiket_1", 98, 8, 0, 0, "Altlik_0", Anchor::Left}},
+    {Kind::List, {"GirişFrekansiListesi", 98, 28, 75, 303, "Altlik_0"}},
 
-    {"Çerçeve_1", nullptr, Kind::Frame, 230, 16, 181, 101},
-    {"Altlik_1", "Çerçeve_1", Kind::Panel, 6, 14, 169, 81},
-    {"RAOnayi", "Altlik_1", Kind::Check, 8, 8, 51, 19, Anchor::Rect, 3, 22},
-    {"Etiket_2", "Altlik_1", Kind::Label, 74, 20, 0, 0, Anchor::Left},
-    {"RAToplamiKutusu", "Altlik_1", Kind::Display, 74, 40, 85, 23},
+    {Kind::Frame, {"Çerçeve_1", 230, 16, 181, 101}},
+    {Kind::Panel, {"Altlik_1", 6, 14, 169, 81, "Çerçeve_1"}},
+    {Kind::Check, {"RAOnayi", 8, 8, 51, 19, "Altlik_1", Anchor::Rect, 3, 22}},
+    {Kind::Label, {"Etiket_2", 74, 20, 0, 0, "Altlik_1", Anchor::Left}},
+    {Kind::Display, {"RAToplamiKutusu", 74, 40, 85, 23, "Altlik_1"}},
 
-    {"Çerçeve_2", nullptr, Kind::Frame, 230, 134, 181, 77},
-    {"Altlik_2", "Çerçeve_2", Kind::Panel, 6, 14, 169, 57},
-    {"Etiket_3", "Altlik_2", Kind::Label, 8, 4, 0, 0, Anchor::Left},
-    {"ReferansOscDeğeriKutusu", "Altlik_2", Kind::Display, 8, 24, 101, 23},
-    {"KhzEtiketi", "Altlik_2", Kind::Label, 114, 29, 0, 0, Anchor::Left},
+    {Kind::Frame, {"Çerçeve_2", 230, 134, 181, 77}},
+    {Kind::Panel, {"Altlik_2", 6, 14, 169, 57, "Çerçeve_2"}},
+    {Kind::Label, {"Etiket_3", 8, 4, 0, 0, "Altlik_2", Anchor::Left}},
+    {Kind::Display, {"ReferansOscDeğeriKutusu", 8, 24, 101, 23, "Altlik_2"}},
+    {Kind::Label, {"KhzEtiketi", 114, 29, 0, 0, "Altlik_2", Anchor::Left}},
 
-    {"Çerçeve_3", nullptr, Kind::Frame, 230, 228, 181, 59},
-    {"Altlik_3", "Çerçeve_3", Kind::Panel, 6, 14, 169, 39},
-    {"Etiket_4", "Altlik_3", Kind::Label, 8, 12, 0, 0, Anchor::Left},
-    {"GirişFrekansiBölListesi", "Altlik_3", Kind::Combo, 114, 8, 49, 21},
+    {Kind::Frame, {"Çerçeve_3", 230, 228, 181, 59}},
+    {Kind::Panel, {"Altlik_3", 6, 14, 169, 39, "Çerçeve_3"}},
+    {Kind::Label, {"Etiket_4", 8, 12, 0, 0, "Altlik_3", Anchor::Left}},
+    {Kind::Combo, {"GirişFrekansiBölListesi", 114, 8, 49, 21, "Altlik_3"}},
 
-    {"Çerçeve_4", nullptr, Kind::Frame, 230, 304, 181, 75},
-    {"Altlik_4", "Çerçeve_4", Kind::Panel, 6, 14, 169, 55},
-    {"Etiket_5", "Altlik_4", Kind::Label, 8, 4, 0, 0, Anchor::Left},
-    {"GerekliNToplamiKutusu", "Altlik_4", Kind::Display, 8, 24, 101, 23},
+    {Kind::Frame, {"Çerçeve_4", 230, 304, 181, 75}},
+    {Kind::Panel, {"Altlik_4", 6, 14, 169, 55, "Çerçeve_4"}},
+    {Kind::Label, {"Etiket_5", 8, 4, 0, 0, "Altlik_4", Anchor::Left}},
+    {Kind::Display, {"GerekliNToplamiKutusu", 8, 24, 101, 23, "Altlik_4"}},
 
-    {"Çerçeve_5", nullptr, Kind::Frame, 426, 16, 131, 363},
-    {"Altlik_5", "Çerçeve_5", Kind::Panel, 6, 14, 119, 343},
-    {"NEtiketi", "Altlik_5", Kind::Label, 8, 9, 0, 0, Anchor::Left, 14, 20},
-    {"NOnayi", "Altlik_5", Kind::Check, 38, 6, 47, 19, Anchor::Rect, 14, 20},
-    {"Etiket_6", "Altlik_5", Kind::Label, 8, 292, 0, 0, Anchor::Left},
-    {"SeçilenNToplamiKutusu", "Altlik_5", Kind::Display, 8, 312, 101, 23},
+    {Kind::Frame, {"Çerçeve_5", 426, 16, 131, 363}},
+    {Kind::Panel, {"Altlik_5", 6, 14, 119, 343, "Çerçeve_5"}},
+    {Kind::Label, {"NEtiketi", 8, 9, 0, 0, "Altlik_5", Anchor::Left, 14, 20}},
+    {Kind::Check, {"NOnayi", 38, 6, 47, 19, "Altlik_5", Anchor::Rect, 14, 20}},
+    {Kind::Label, {"Etiket_6", 8, 292, 0, 0, "Altlik_5", Anchor::Left}},
+    {Kind::Display, {"SeçilenNToplamiKutusu", 8, 312, 101, 23, "Altlik_5"}},
 
-    {"Çerçeve_6", nullptr, Kind::Frame, 18, 388, 393, 105},
-    {"Altlik_6", "Çerçeve_6", Kind::Panel, 6, 16, 381, 83},
-    {"Etiket_8", "Altlik_6", Kind::Label, 140, 4, 0, 0, Anchor::Centre},
-    {"Etiket_9", "Altlik_6", Kind::Label, 200, 4, 0, 0, Anchor::Centre},
-    {"Etiket_10", "Altlik_6", Kind::Label, 255, 4, 0, 0, Anchor::Centre},
-    {"Etiket_7", "Altlik_6", Kind::Label, 105, 27, 0, 0, Anchor::Right},
-    {"ReferansOscBaşlamaKutusu", "Altlik_6", Kind::Start, 114, 22, 55, 23},
-    {"ReferansOscBitişKutusu", "Altlik_6", Kind::End, 174, 22, 55, 23},
-    {"ReferansOscAdimKutusu", "Altlik_6", Kind::Step, 234, 22, 45, 23},
-    {"ReferansListesiYükleDüğmesi", "Altlik_6", Kind::Button, 288, 22, 83, 23},
-    {"Etiket_11", "Altlik_6", Kind::Label, 105, 57, 0, 0, Anchor::Right},
-    {"GirişFrekansiBaşlamaKutusu", "Altlik_6", Kind::Start, 114, 52, 55, 23},
-    {"GirişFrekansiBitişKutusu", "Altlik_6", Kind::End, 174, 52, 55, 23},
-    {"GirişFrekansiAdimKutusu", "Altlik_6", Kind::Step, 234, 52, 45, 23},
-    {"GirişFrekansiListesiYükleDüğmesi", "Altlik_6", Kind::Button, 288, 52, 83, 23},
+    {Kind::Frame, {"Çerçeve_6", 18, 388, 393, 105}},
+    {Kind::Panel, {"Altlik_6", 6, 16, 381, 83, "Çerçeve_6"}},
+    {Kind::Label, {"Etiket_8", 140, 4, 0, 0, "Altlik_6", Anchor::Centre}},
+    {Kind::Label, {"Etiket_9", 200, 4, 0, 0, "Altlik_6", Anchor::Centre}},
+    {Kind::Label, {"Etiket_10", 255, 4, 0, 0, "Altlik_6", Anchor::Centre}},
+    {Kind::Label, {"Etiket_7", 105, 27, 0, 0, "Altlik_6", Anchor::Right}},
+    {Kind::Start, {"ReferansOscBaşlamaKutusu", 114, 22, 55, 23, "Altlik_6"}},
+    {Kind::End, {"ReferansOscBitişKutusu", 174, 22, 55, 23, "Altlik_6"}},
+    {Kind::Step, {"ReferansOscAdimKutusu", 234, 22, 45, 23, "Altlik_6"}},
+    {Kind::Button, {"ReferansListesiYükleDüğmesi", 288, 22, 83, 23, "Altlik_6"}},
+    {Kind::Label, {"Etiket_11", 105, 57, 0, 0, "Altlik_6", Anchor::Right}},
+    {Kind::Start, {"GirişFrekansiBaşlamaKutusu", 114, 52, 55, 23, "Altlik_6"}},
+    {Kind::End, {"GirişFrekansiBitişKutusu", 174, 52, 55, 23, "Altlik_6"}},
+    {Kind::Step, {"GirişFrekansiAdimKutusu", 234, 52, 45, 23, "Altlik_6"}},
+    {Kind::Button, {"GirişFrekansiListesiYükleDüğmesi", 288, 52, 83, 23, "Altlik_6"}},
 
-    {"Çerçeve_7", nullptr, Kind::Frame, 426, 388, 131, 37},
-    {"OnayBilgisi", "Çerçeve_7", Kind::Check, 16, 12, 75, 19},
+    {Kind::Frame, {"Çerçeve_7", 426, 388, 131, 37}},
+    {Kind::Check, {"OnayBilgisi", 16, 12, 75, 19, "Çerçeve_7"}},
 
-    {"HakkindaDüğmesi", nullptr, Kind::Button, 426, 438, 131, 23},
-    {"ÇikişDüğmesi", nullptr, Kind::Button, 426, 466, 131, 23},
+    {Kind::Button, {"HakkindaDüğmesi", 426, 438, 131, 23}},
+    {Kind::Button, {"ÇikişDüğmesi", 426, 466, 131, 23}},
 };
 
 constexpr int clientWidth = 576;
 constexpr int clientHeight = 511;
-
-QString memberName(const Place &place, int index)
-{
-    const QString name = QString::fromUtf8(place.name);
-    return place.count > 0 ? name + QLatin1Char('_') + QString::number(index) : name;
-}
 
 QWidget *makeControl(Kind kind, const QLocale &locale, QWidget *parent)
 {
@@ -169,17 +157,11 @@ void AnaForm::createControls()
 {
     setFixedSize(clientWidth, clientHeight);
 
-    for (const Place &place : places) {
+    for (const auto &[kind, place] : places) {
         QWidget *parent = place.parent ? named<QWidget>(this, place.parent) : this;
         const int members = place.count > 0 ? place.count : 1;
-        for (int i = 0; i < members; ++i) {
-            QWidget *control = makeControl(place.kind, locale_, parent);
-            control->setObjectName(memberName(place, i));
-            if (place.anchor == Anchor::Rect)
-                control->setGeometry(place.x, place.y + i * place.dy, place.width, place.height);
-            else
-                control->move(place.x, place.y + i * place.dy);
-        }
+        for (int i = 0; i < members; ++i)
+            putAt(makeControl(kind, locale_, parent), place, i);
     }
 
     ÇikişDüğmesi = named<QPushButton>(this, "ÇikişDüğmesi");
@@ -260,8 +242,8 @@ void AnaForm::createCommands()
 
 void AnaForm::placeLabels()
 {
-    for (const Place &place : places) {
-        if (place.kind != Kind::Label)
+    for (const auto &[kind, place] : places) {
+        if (kind != Kind::Label)
             continue;
         const int members = place.count > 0 ? place.count : 1;
         for (int i = 0; i < members; ++i) {

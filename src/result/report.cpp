@@ -94,20 +94,20 @@ ReportBlocks reportBlocks(const ResultInputs &inputs, const MessageTable &messag
 {
     const QChar tab = QLatin1Char('\t');
     ReportBlocks blocks;
-    blocks[0] = messages.text(105) + tab + colon + inputs.inputFrequency + khz + crlf;
-    blocks[1] = messages.text(111) + tab + colon + inputs.divisionRatio + crlf;
-    blocks[2] = messages.text(104) + tab + colon + inputs.referenceOscillator + khz + crlf;
-    blocks[3] = messages.text(108) + tab + colon + inputs.referenceFrequency + khz + crlf;
+    blocks[0] = messages.text(msg::InputFrequencyLabel) + tab + colon + inputs.inputFrequency + khz + crlf;
+    blocks[1] = messages.text(msg::DivisionRatioLabel) + tab + colon + inputs.divisionRatio + crlf;
+    blocks[2] = messages.text(msg::ReferenceOscLabel) + tab + colon + inputs.referenceOscillator + khz + crlf;
+    blocks[3] = messages.text(msg::DivisionResultFrame) + tab + colon + inputs.referenceFrequency + khz + crlf;
 
     const NLevels n = nLevels(inputs);
     const RALevels ra = raLevels(inputs);
-    QString pins = crlf + QStringLiteral("Pin ") + messages.text(120) + crlf;
+    QString pins = crlf + QStringLiteral("Pin ") + messages.text(msg::Levels) + crlf;
     for (const ReportPin &p : raPinOrder())
         pins += pinLabel(p.pin) + QString::number(ra[p.bit]) + crlf;
     pins += crlf;
     for (const ReportPin &p : nPinOrder())
         pins += pinLabel(p.pin) + QString::number(n[p.bit]) + crlf;
-    pins += crlf + QStringLiteral("0 = Gnd") + crlf + QStringLiteral("1 = ") + messages.text(131);
+    pins += crlf + QStringLiteral("0 = Gnd") + crlf + QStringLiteral("1 = ") + messages.text(msg::OpenLevel);
     blocks[4] = pins;
     return blocks;
 }
@@ -125,26 +125,26 @@ QList<PlacedText> reportDrawing(const ResultInputs &inputs, const MessageTable &
     Pen pen(lineHeight);
 
     pen.moveTo(labelX, 8);
-    pen.draw(1, messages.text(105), false);
+    pen.draw(1, messages.text(msg::InputFrequencyLabel), false);
     pen.moveTo(valueX);
     pen.draw(2, colon + inputs.inputFrequency + khz, true);
     pen.moveTo(labelX);
-    pen.draw(3, messages.text(111), false);
+    pen.draw(3, messages.text(msg::DivisionRatioLabel), false);
     pen.moveTo(valueX);
     pen.draw(4, colon + inputs.divisionRatio, true);
     pen.moveTo(labelX);
     pen.down(5);
-    pen.draw(5, messages.text(104), false);
+    pen.draw(5, messages.text(msg::ReferenceOscLabel), false);
     pen.moveTo(valueX);
     pen.draw(6, colon + inputs.referenceOscillator + khz, true);
     pen.moveTo(labelX);
-    pen.draw(7, messages.text(108), false);
+    pen.draw(7, messages.text(msg::DivisionResultFrame), false);
     pen.moveTo(valueX);
     pen.draw(8, colon + inputs.referenceFrequency + khz, true);
 
     pen.moveTo(labelX);
     pen.down(8);
-    pen.draw(9, QStringLiteral("Pin ") + messages.text(120), true);
+    pen.draw(9, QStringLiteral("Pin ") + messages.text(msg::Levels), true);
     pen.down(4);
     const int y0 = pen.y(); // both pin columns start here
 
@@ -165,7 +165,7 @@ QList<PlacedText> reportDrawing(const ResultInputs &inputs, const MessageTable &
     pen.down(8);
     pen.draw(step++, QStringLiteral("0 = Gnd"), true);
     pen.moveTo(valueX);
-    pen.draw(step, QStringLiteral("1 = ") + messages.text(131), true);
+    pen.draw(step, QStringLiteral("1 = ") + messages.text(msg::OpenLevel), true);
     return pen.take();
 }
 

@@ -129,13 +129,13 @@ void SonuçFormu::showEvent(QShowEvent *event)
 
 void SonuçFormu::setCaptions()
 {
-    setWindowTitle(ctx_.state.msg(115));
+    setWindowTitle(ctx_.state.msg(msg::ResultTitle));
     SimgeKutusu->setAccessibleName(app_info::productName());
-    Etiket->setText(ctx_.state.msg(116));
-    SonuçKutusu->setAccessibleName(QStringLiteral("Pin ") + ctx_.state.msg(120));
-    KopyalaDüğmesi->setText(ctx_.state.msg(117));
-    GörüntüOlarakKaydetDüğmesi->setText(ctx_.state.msg(118));
-    KapatDüğmesi->setText(ctx_.state.msg(119) + QStringLiteral(" (Esc)"));
+    Etiket->setText(ctx_.state.msg(msg::ResultIntro));
+    SonuçKutusu->setAccessibleName(QStringLiteral("Pin ") + ctx_.state.msg(msg::Levels));
+    KopyalaDüğmesi->setText(ctx_.state.msg(msg::CopyToClipboard));
+    GörüntüOlarakKaydetDüğmesi->setText(ctx_.state.msg(msg::SaveAsBmp));
+    KapatDüğmesi->setText(ctx_.state.msg(msg::Close) + QStringLiteral(" (Esc)"));
 }
 
 void SonuçFormu::keyPressEvent(QKeyEvent *event)
@@ -169,7 +169,7 @@ void SonuçFormu::markSaved() { GörüntüOlarakKaydetDüğmesi->setProperty(sav
 void SonuçFormu::saveClicked()
 {
     if (saved()) {
-        ctx_.boxes.warn(this, ctx_.state.msg(121));
+        ctx_.boxes.warn(this, ctx_.state.msg(msg::PictureAlreadySaved));
         return;
     }
     ctx_.errors.guarded(this, tags::Form3, [this] { savePicture(); });
@@ -186,11 +186,11 @@ void SonuçFormu::savePicture()
 
     if (!QFileInfo::exists(path)) {
         // The writer claimed success but left no file; the flag stays clear for another try.
-        ctx_.boxes.show(this, {QString(), ctx_.state.msg(123), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
+        ctx_.boxes.show(this, {QString(), ctx_.state.msg(msg::FileNotSaved), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
         return;
     }
     markSaved();
-    const BoxRequest offer{ctx_.state.msg(122) + QStringLiteral("\r\n\r\n") + shownPath, defaultBoxTitle(),
+    const BoxRequest offer{ctx_.state.msg(msg::PictureSavedOpenNow) + QStringLiteral("\r\n\r\n") + shownPath, defaultBoxTitle(),
                            QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
     if (ctx_.boxes.show(this, offer) == QMessageBox::Yes)
         ctx_.opener.open(shownPath);

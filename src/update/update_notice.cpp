@@ -43,7 +43,14 @@ GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
     : QDialog(owner, fixedDialogFlags), ctx_(ctx)
 {
     setFixedSize(clientSize);
+    createControls();
+    load();
 
+    centreOver(this, owner);
+}
+
+void GüncellemeFormu::createControls()
+{
     auto *simge = placedIn(new QLabel(this), "SimgeKutusu");
     simge->setPixmap(iconPicture());
     simge->setAccessibleName(app_info::productName());
@@ -59,29 +66,30 @@ GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
     KapatDüğmesi = placedIn(new QPushButton(this), "KapatDüğmesi");
     IndirDüğmesi->setDefault(true);
 
-    connect(IndirDüğmesi, &QPushButton::clicked, this, [this] { IndirDüğmesiClick(); });
+    connect(IndirDüğmesi, &QPushButton::clicked, this, [this] { downloadClicked(); });
     connect(KapatDüğmesi, &QPushButton::clicked, this, [this] { reject(); });
-
-    yükle();
-
-    centreOver(this, owner);
 }
 
-void GüncellemeFormu::yükle()
+void GüncellemeFormu::load()
 {
-    const SharedState &s = ctx_.state;
     // Each step on its own: a failing one is skipped.
     try {
         fillWithWindowColour(Altlik);
     } catch (const std::exception &) {
     }
+    setCaptions();
+}
+
+void GüncellemeFormu::setCaptions()
+{
+    const SharedState &s = ctx_.state;
     try {
-        setWindowTitle(s.msg(158));
-        Çerçeve->setTitle(s.msg(159));
-        Etiket->setText(s.msg(160));
-        GüncellemeKontrolüOnayi->setText(s.msg(161));
-        IndirDüğmesi->setText(s.msg(162));
-        KapatDüğmesi->setText(s.msg(119) + QStringLiteral(" (Esc)"));
+        setWindowTitle(s.msg(msg::UpdateNoticeTitle));
+        Çerçeve->setTitle(s.msg(msg::NewVersionFrame));
+        Etiket->setText(s.msg(msg::NewVersionText));
+        GüncellemeKontrolüOnayi->setText(s.msg(msg::DoNotCheckAgain));
+        IndirDüğmesi->setText(s.msg(msg::DownloadLatest));
+        KapatDüğmesi->setText(s.msg(msg::Close) + QStringLiteral(" (Esc)"));
         Çerçeve->setAccessibleName(Çerçeve->title());
         Etiket->setAccessibleName(Etiket->text());
         for (QAbstractButton *b : {static_cast<QAbstractButton *>(GüncellemeKontrolüOnayi),
@@ -92,7 +100,7 @@ void GüncellemeFormu::yükle()
     }
 }
 
-void GüncellemeFormu::IndirDüğmesiClick()
+void GüncellemeFormu::downloadClicked()
 {
     try {
         ctx_.opener.open(app_info::installerUrl());
@@ -105,12 +113,12 @@ void GüncellemeFormu::done(int result)
 {
     if (!closed_) {
         closed_ = true;
-        kapanişAdimlari();
+        closingSteps();
     }
     QDialog::done(result);
 }
 
-void GüncellemeFormu::kapanişAdimlari()
+void GüncellemeFormu::closingSteps()
 {
     SharedState &s = ctx_.state;
     const NoticeClosing closing = noticeClosing(GüncellemeKontrolüOnayi->isChecked(), s.GuncellemeAraligi,

@@ -23,9 +23,11 @@ public:
     void done(int result) override;
 
 private:
-    void yükle();
-    void IndirDüğmesiClick();
-    void kapanişAdimlari();
+    void createControls();
+    void load();
+    void setCaptions();
+    void downloadClicked();
+    void closingSteps();
 
     AppContext &ctx_;
     QGroupBox *Çerçeve = nullptr;
