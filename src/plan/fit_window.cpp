@@ -7,7 +7,6 @@
 #include "plan/text_table.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
@@ -27,10 +26,7 @@ FitWindow::FitWindow(QWidget *owner, AppContext &ctx, FitSearchResult result)
 void FitWindow::createControls()
 {
     const MessageTable &m = ctx_.state.Mesajlar;
-    setWindowTitle(m.text(msg::FitTitle));
-    setAccessibleName(windowTitle());
-    setSizeGripEnabled(true);
-    setMinimumSize(480, 280);
+    setUpTableWindow(this, m.text(msg::FitTitle), QSize(480, 280));
 
     const std::size_t shown = std::min(result_.fits.size(), shownAtMost);
     QString status = m.text(result_.complete ? msg::FitsComplete : msg::FitsNearest) + QLatin1Char(' ')
@@ -52,14 +48,8 @@ void FitWindow::createControls()
     table_->setAccessibleName(windowTitle());
     connect(table_, &QTableView::activated, this, [this] { apply(); });
 
-    const auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromUtf8(name));
-        b->setAutoDefault(false); // Enter belongs to the table's row
-        return b;
-    };
-    applyButton_ = button("ApplyButton", m.text(msg::Apply));
-    closeButton_ = button("CloseButton", m.text(119) + QStringLiteral(" (Esc)"));
+    applyButton_ = tableWindowButton(this, "ApplyButton", m.text(msg::Apply));
+    closeButton_ = tableWindowButton(this, "CloseButton", m.text(119) + QStringLiteral(" (Esc)"));
     applyButton_->setEnabled(shown > 0);
     connect(applyButton_, &QPushButton::clicked, this, [this] { apply(); });
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);
@@ -73,10 +63,7 @@ void FitWindow::createControls()
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
 
-    int wanted = table_->verticalHeader()->sizeHint().width() + 4 * layout->contentsMargins().left();
-    for (int c = 0; c < model->columnCount(); ++c)
-        wanted += table_->columnWidth(c);
-    resize(std::max(wanted, minimumWidth()), 420);
+    sizeToTable(this, table_, 420);
     table_->setFocus();
     if (shown > 0)
         table_->setCurrentIndex(model->index(0, 0));

@@ -13,10 +13,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -36,10 +34,7 @@ PlanWindow::PlanWindow(QWidget *owner, AppContext &ctx, SaveChooser &chooser, Ch
 void PlanWindow::createControls()
 {
     const MessageTable &m = ctx_.state.Mesajlar;
-    setWindowTitle(m.text(msg::ChannelPlanTitle));
-    setAccessibleName(windowTitle());
-    setSizeGripEnabled(true);
-    setMinimumSize(minimumWindow);
+    setUpTableWindow(this, m.text(msg::ChannelPlanTitle), minimumWindow);
 
     summary_ = new QLabel(planSummary(plan_, locale_, m) + QStringLiteral("\n") + settableSummary(plan_, locale_, m), this);
     summary_->setObjectName(QStringLiteral("PlanSummary"));
@@ -65,17 +60,10 @@ void PlanWindow::createControls()
     legend_ = new QLabel(m.text(msg::FixedPinLegend), this);
     legend_->setObjectName(QStringLiteral("FixedPinLegend"));
 
-    const auto button = [this](const char *name, const QString &text) {
-        auto *b = new QPushButton(text, this);
-        b->setObjectName(QString::fromUtf8(name));
-        // Enter on a row applies it; no button may take Enter for itself.
-        b->setAutoDefault(false);
-        return b;
-    };
-    copyButton_ = button("CopyButton", m.text(117));
-    csvButton_ = button("SaveCsvButton", m.text(msg::SaveCsv));
-    pdfButton_ = button("SavePdfButton", m.text(msg::SavePdf));
-    closeButton_ = button("CloseButton", m.text(119) + QStringLiteral(" (Esc)"));
+    copyButton_ = tableWindowButton(this, "CopyButton", m.text(117));
+    csvButton_ = tableWindowButton(this, "SaveCsvButton", m.text(msg::SaveCsv));
+    pdfButton_ = tableWindowButton(this, "SavePdfButton", m.text(msg::SavePdf));
+    closeButton_ = tableWindowButton(this, "CloseButton", m.text(119) + QStringLiteral(" (Esc)"));
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyClicked(); });
     connect(csvButton_, &QPushButton::clicked, this, [this] { saveCsvClicked(); });
     connect(pdfButton_, &QPushButton::clicked, this, [this] { savePdfClicked(); });
@@ -93,20 +81,11 @@ void PlanWindow::createControls()
     layout->addWidget(legend_);
     layout->addLayout(buttons);
 
-    // As wide as the table wants, within the screen.
-    int wanted = table_->verticalHeader()->sizeHint().width() + 4 * layout->contentsMargins().left();
-    for (int c = 0; c < model->columnCount(); ++c)
-        wanted += table_->columnWidth(c);
-    const QScreen *screen = owner() ? owner()->screen() : QGuiApplication::primaryScreen();
-    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::clamp(wanted, minimumWindow.width(), available.width() * 9 / 10),
-           std::clamp(560, minimumWindow.height(), available.height() * 9 / 10));
+    sizeToTable(this, table_, 560);
     table_->setFocus();
     if (!plan_.rows.empty())
         table_->setCurrentIndex(model->index(0, 0));
 }
-
-QWidget *PlanWindow::owner() const { return parentWidget(); }
 
 void PlanWindow::copyClicked()
 {

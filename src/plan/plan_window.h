@@ -28,7 +28,6 @@ public:
 
 private:
     void createControls();
-    QWidget *owner() const;
     void copyClicked();
     void saveCsvClicked();
     void savePdfClicked();

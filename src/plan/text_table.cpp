@@ -3,7 +3,12 @@
 #include <QApplication>
 #include <QColor>
 #include <QFontMetrics>
+#include <QDialog>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
 #include <QPalette>
 #include <QTableView>
 #include <algorithm>
@@ -88,6 +93,35 @@ QTableView *makeTableView(TextTableModel *model, QWidget *parent)
         view->setColumnWidth(c, widest + padding);
     }
     return view;
+}
+
+void setUpTableWindow(QDialog *window, const QString &title, QSize minimum)
+{
+    window->setWindowTitle(title);
+    window->setAccessibleName(title);
+    window->setSizeGripEnabled(true);
+    window->setMinimumSize(minimum);
+}
+
+QPushButton *tableWindowButton(QWidget *parent, const char *name, const QString &text)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void sizeToTable(QDialog *window, const QTableView *table, int height)
+{
+    const int margin = window->layout() ? window->layout()->contentsMargins().left() : 0;
+    int wanted = table->verticalHeader()->sizeHint().width() + 4 * margin;
+    for (int c = 0; c < table->model()->columnCount(); ++c)
+        wanted += table->columnWidth(c);
+    const QWidget *owner = window->parentWidget();
+    const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    window->resize(std::clamp(wanted, window->minimumWidth(), std::max(window->minimumWidth(), available.width() * 9 / 10)),
+                   std::clamp(height, window->minimumHeight(), std::max(window->minimumHeight(), available.height() * 9 / 10)));
 }
 
 } // namespace lorvex::plan

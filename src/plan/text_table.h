@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <vector>
 
+class QDialog;
+class QPushButton;
 class QTableView;
 
 namespace lorvex::plan {
@@ -37,5 +39,13 @@ private:
 // A view for model: whole rows selected, no editing, columns as wide as
 // their widest text (measured, not asked of every cell), the headings fixed.
 QTableView *makeTableView(TextTableModel *model, QWidget *parent);
+
+// What the plan and fit windows share: the title (also their accessible
+// name), a size grip and a minimum size.
+void setUpTableWindow(QDialog *window, const QString &title, QSize minimum);
+// A button that never takes Enter: in these windows Enter applies the row.
+QPushButton *tableWindowButton(QWidget *parent, const char *name, const QString &text);
+// Wide enough for every column of table, within nine tenths of the screen.
+void sizeToTable(QDialog *window, const QTableView *table, int height);
 
 } // namespace lorvex::plan
