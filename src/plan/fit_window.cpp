@@ -49,7 +49,7 @@ void FitWindow::createControls()
     connect(table_, &QTableView::activated, this, [this] { apply(); });
 
     applyButton_ = tableWindowButton(this, "ApplyButton", m.text(msg::Apply));
-    closeButton_ = tableWindowButton(this, "CloseButton", m.text(119) + QStringLiteral(" (Esc)"));
+    closeButton_ = tableWindowButton(this, "CloseButton", m.text(msg::Close) + QStringLiteral(" (Esc)"));
     applyButton_->setEnabled(shown > 0);
     connect(applyButton_, &QPushButton::clicked, this, [this] { apply(); });
     connect(closeButton_, &QPushButton::clicked, this, &QDialog::reject);

@@ -58,7 +58,7 @@ QStringList planRowTexts(const ChannelRow &row, const QLocale &locale, const Mes
 QString planSummary(const ChannelPlan &plan, const QLocale &locale, const MessageTable &messages)
 {
     const QString gap = QStringLiteral("     ");
-    return messages.text(104) + QLatin1Char(' ') + pll::wholeNumberText(plan.oscKhz, locale) + khz() + gap
+    return messages.text(msg::ReferenceOscLabel) + QLatin1Char(' ') + pll::wholeNumberText(plan.oscKhz, locale) + khz() + gap
            + QStringLiteral("R ") + pll::plainIntegerText(plan.r) + QStringLiteral(" (Pin 5 6 7: ")
            + levelsText(plan.raLevels) + QLatin1Char(')') + gap + QStringLiteral("P ") + QString::number(plan.ratio)
            + gap + QStringLiteral("fR ") + pll::twoDecimalText(plan.frKhz, locale) + khz();
@@ -85,7 +85,7 @@ QString planTabSeparated(const ChannelPlan &plan, const QLocale &locale, const M
 
 QStringList fitHeadings(const MessageTable &messages)
 {
-    return {messages.text(104) + QStringLiteral(" (Khz)"),
+    return {messages.text(msg::ReferenceOscLabel) + QStringLiteral(" (Khz)"),
             QStringLiteral("R"),
             QStringLiteral("Pin 5 6 7"),
             QStringLiteral("P"),

@@ -60,10 +60,10 @@ void PlanWindow::createControls()
     legend_ = new QLabel(m.text(msg::FixedPinLegend), this);
     legend_->setObjectName(QStringLiteral("FixedPinLegend"));
 
-    copyButton_ = tableWindowButton(this, "CopyButton", m.text(117));
+    copyButton_ = tableWindowButton(this, "CopyButton", m.text(msg::CopyToClipboard));
     csvButton_ = tableWindowButton(this, "SaveCsvButton", m.text(msg::SaveCsv));
     pdfButton_ = tableWindowButton(this, "SavePdfButton", m.text(msg::SavePdf));
-    closeButton_ = tableWindowButton(this, "CloseButton", m.text(119) + QStringLiteral(" (Esc)"));
+    closeButton_ = tableWindowButton(this, "CloseButton", m.text(msg::Close) + QStringLiteral(" (Esc)"));
     connect(copyButton_, &QPushButton::clicked, this, [this] { copyClicked(); });
     connect(csvButton_, &QPushButton::clicked, this, [this] { saveCsvClicked(); });
     connect(pdfButton_, &QPushButton::clicked, this, [this] { savePdfClicked(); });
@@ -119,7 +119,7 @@ void PlanWindow::save(const QString &title, const QString &suffix, const QString
     const QString failure = saveWhole(path, write);
     if (failure.isEmpty())
         return;
-    ctx_.boxes.show(this, {ctx_.state.msg(123) + QStringLiteral("\n\n") + path + QStringLiteral("\n") + failure,
+    ctx_.boxes.show(this, {ctx_.state.msg(msg::FileNotSaved) + QStringLiteral("\n\n") + path + QStringLiteral("\n") + failure,
                            defaultBoxTitle(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
 }
 
