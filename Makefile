@@ -45,14 +45,13 @@ run: build
 	./$(RELEASE_DIR)/lorvex
 
 # Tests build with warnings as errors and with AddressSanitizer + UBSan.
-test: deps
+test: deps format-check
 	$(CMAKE) -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="-O1 -g" \
 	  -DLORVEX_WERROR=ON -DLORVEX_SANITIZE=ON -DLORVEX_TESTS=ON
 	$(CMAKE) --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The sources against .clang-format, changing nothing. Not yet run by `make test`:
-# the tree gets formatted once, after the open branches are merged.
+# The sources against .clang-format, changing nothing; `make test` (and so CI) runs it first.
 format-check: deps
 	find src tests tools \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 

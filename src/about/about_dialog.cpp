@@ -98,8 +98,7 @@ void fitToText(QLabel *label)
 } // namespace
 
 HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void()> captionsChanged)
-    : QDialog(owner, fixedDialogFlags),
-      ctx_(ctx), captionsChanged_(std::move(captionsChanged))
+    : QDialog(owner, fixedDialogFlags), ctx_(ctx), captionsChanged_(std::move(captionsChanged))
 {
     setFixedSize(clientSize);
     createControls();

@@ -9,10 +9,7 @@ namespace {
 
 const int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
-QString iconFile(int size)
-{
-    return QStringLiteral(":/lorvex/icons/lorvex-%1.png").arg(size);
-}
+QString iconFile(int size) { return QStringLiteral(":/lorvex/icons/lorvex-%1.png").arg(size); }
 
 } // namespace
 

@@ -25,8 +25,8 @@ struct Place {
 };
 
 // Fixed size, no minimise or maximise; a dialog with an owner stays out of the taskbar.
-inline constexpr Qt::WindowFlags fixedDialogFlags =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags fixedDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                                    | Qt::WindowCloseButtonHint;
 
 // The table's row for name; null when it has none.
 const Place *findPlace(std::span<const Place> places, const QString &name);

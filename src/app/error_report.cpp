@@ -15,8 +15,8 @@ ErrorReporter::ErrorReporter(MessagePresenter &boxes, const MessageTable &messag
 
 void ErrorReporter::show(QWidget *parent, const QString &tag, int number, const QString &description)
 {
-    boxes_.show(parent, {errorReportText(messages_, tag, number, description), defaultBoxTitle(),
-                         QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
+    boxes_.show(parent, {errorReportText(messages_, tag, number, description), defaultBoxTitle(), QMessageBox::Critical,
+                         QMessageBox::Ok, QMessageBox::Ok});
 }
 
 void ErrorReporter::report(QWidget *parent, const QString &tag, int number, const QString &description)

@@ -5,8 +5,7 @@
 namespace lorvex {
 
 // The common report's four lines, CR LF between them, nothing after the last.
-QString errorReportText(const MessageTable &messages, const QString &tag, int number,
-                        const QString &description);
+QString errorReportText(const MessageTable &messages, const QString &tag, int number, const QString &description);
 
 namespace tags {
 inline constexpr char Module1[] = "Module-1";

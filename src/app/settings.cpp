@@ -106,8 +106,7 @@ void Settings::write(const QList<std::pair<const char *, QString>> &values)
     // bytes gives FormatError although the new contents were written over it.
     // So only a file that does not hold the new values is a failed write.
     if (s.status() != QSettings::NoError && !holds(values))
-        throw Failure(failure_code::settingsWrite,
-                      QStringLiteral("The settings file could not be written: ") + path_);
+        throw Failure(failure_code::settingsWrite, QStringLiteral("The settings file could not be written: ") + path_);
 }
 
 bool Settings::holds(const QList<std::pair<const char *, QString>> &values) const

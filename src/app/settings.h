@@ -37,13 +37,11 @@ struct KeyDefault {
     const char *text;
 };
 inline constexpr KeyDefault keyDefaults[] = {
-    {keys::UstBosluk, ""},          {keys::SolBosluk, ""},
-    {keys::ReferansBaslama, "2048"}, {keys::ReferansBitis, "2050"},
-    {keys::ReferansAdim, "2"},       {keys::GirisBaslama, "5000"},
-    {keys::GirisBitis, "5500"},      {keys::GirisAdim, "500"},
-    {keys::DilDosyasi, "Türkçe"},    {keys::GuncellemeTarihi, ""},
-    {keys::GuncellemeZamani, "1"},   {keys::GuncellemeKontrolu, ""},
-    {keys::GuncellemeSonucu, "0"},   {keys::SurumBilgisi, ""},
+    {keys::UstBosluk, ""},         {keys::SolBosluk, ""},         {keys::ReferansBaslama, "2048"},
+    {keys::ReferansBitis, "2050"}, {keys::ReferansAdim, "2"},     {keys::GirisBaslama, "5000"},
+    {keys::GirisBitis, "5500"},    {keys::GirisAdim, "500"},      {keys::DilDosyasi, "Türkçe"},
+    {keys::GuncellemeTarihi, ""},  {keys::GuncellemeZamani, "1"}, {keys::GuncellemeKontrolu, ""},
+    {keys::GuncellemeSonucu, "0"}, {keys::SurumBilgisi, ""},
 };
 QString defaultText(const char *key);
 
@@ -72,10 +70,10 @@ public:
 
     // Typed readers: an unreadable or out-of-range text counts as absent.
     std::optional<double> readPosition(const char *key) const;
-    std::optional<UpdateSchedule> readSchedule() const;  // 0..2
-    UpdateResult readUpdateResult() const;                // 0..255, default 0
-    int readPublishedVersion(int runningVersion) const;   // 16-bit, default the running one
-    QDate readDate(const char *key) const;                // invalid when absent or unreadable
+    std::optional<UpdateSchedule> readSchedule() const; // 0..2
+    UpdateResult readUpdateResult() const;              // 0..255, default 0
+    int readPublishedVersion(int runningVersion) const; // 16-bit, default the running one
+    QDate readDate(const char *key) const;              // invalid when absent or unreadable
 
     void writeDate(const char *key, QDate date);
     void writePosition(const char *key, double twips);

@@ -11,9 +11,9 @@
 namespace lorvex {
 
 struct SharedState {
-    QString DilKlasoru;         // languages folder, ends in "/"
-    QString DilAdi;             // current language name
-    int SurumNumarasi = 0;      // 102 for 1.0.2
+    QString DilKlasoru;    // languages folder, ends in "/"
+    QString DilAdi;        // current language name
+    int SurumNumarasi = 0; // 102 for 1.0.2
     UpdateSchedule GuncellemeAraligi = UpdateSchedule::never;
     QDate SonKontrolTarihi;
     QDate SonrakiKontrolTarihi;

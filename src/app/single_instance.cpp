@@ -1,9 +1,9 @@
 #include "app/single_instance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QFile>
 #include <QStandardPaths>
 
 #include <fcntl.h>

@@ -67,8 +67,8 @@ std::vector<double> rangeOf(const Options &options, const QString &prefix, const
 {
     const QString from = prefix + QStringLiteral("from"), to = prefix + QStringLiteral("to"),
                   step = prefix + QStringLiteral("step");
-    plan::FrequencyRange range =
-        plan::frequencyRange(options.number(from), options.number(to), options.number(step), list);
+    plan::FrequencyRange range = plan::frequencyRange(options.number(from), options.number(to), options.number(step),
+                                                      list);
     if (!range.refusal.isEmpty())
         throw UsageError{QStringLiteral("--%1/--%2/--%3: ").arg(from, to, step) + range.refusal};
     return std::move(range.values);
@@ -114,8 +114,8 @@ Outcome fitCommand(const QStringList &arguments)
     const long long limit = options.whole(QStringLiteral("limit"), 20);
 
     const plan::FitSearchResult result = plan::findFits(oscillators, band);
-    const std::size_t count =
-        limit == 0 ? result.fits.size() : std::min(result.fits.size(), static_cast<std::size_t>(limit));
+    const std::size_t count = limit == 0 ? result.fits.size()
+                                         : std::min(result.fits.size(), static_cast<std::size_t>(limit));
     const std::span<const plan::Fit> shown(result.fits.data(), count);
     return {result.complete ? exitOk : exitNoFullFit,
             csv ? plan::fitsCsv(shown) : plan::fitsText(result, shown).toUtf8(),

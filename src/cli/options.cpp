@@ -7,10 +7,7 @@
 namespace lorvex::cli {
 
 namespace {
-QString quoted(const QString &text)
-{
-    return u'\'' + text + u'\'';
-}
+QString quoted(const QString &text) { return u'\'' + text + u'\''; }
 // Larger whole numbers mean nothing to any option and would not convert exactly.
 constexpr double wholeLimit = 1e15;
 } // namespace

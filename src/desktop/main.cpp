@@ -14,8 +14,8 @@ int main(int argc, char **argv)
         arguments += QString::fromLocal8Bit(argv[i]);
     if (const std::optional<QString> answer = lorvex::commandLineAnswer(arguments)) {
         const QByteArray text = answer->toLocal8Bit();
-        const bool written =
-            std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout) == std::size_t(text.size());
+        const bool written = std::fwrite(text.constData(), 1, std::size_t(text.size()), stdout)
+                             == std::size_t(text.size());
         return written && std::fflush(stdout) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
     }
 

@@ -1,5 +1,6 @@
 #include "desktop/startup.h"
 
+#include "about/about_dialog.h"
 #include "app/app_context.h"
 #include "app/app_icon.h"
 #include "app/app_info.h"
@@ -10,7 +11,6 @@
 #include "app/settings.h"
 #include "app/shell.h"
 #include "app/single_instance.h"
-#include "about/about_dialog.h"
 #include "i18n/language_loader.h"
 #include "i18n/languages_folder.h"
 #include "plan/file_export.h"
@@ -93,10 +93,10 @@ int BaşlangiçModülü::startup(QApplication &app)
         ownOpener_ = std::make_unique<DesktopOpener>();
     if (!seams_.checker)
         ownChecker_ = std::make_unique<HttpVersionChecker>(QUrl(app_info::versionFileUrl()), isOnline);
-    context_ = std::make_unique<AppContext>(AppContext{
-        state, *settings_, boxes, *errors_, seams_.clock ? *seams_.clock : *ownClock_,
-        seams_.opener ? *seams_.opener : *ownOpener_, seams_.checker ? *seams_.checker : *ownChecker_,
-        updateTempPath()});
+    context_ = std::make_unique<AppContext>(
+        AppContext{state, *settings_, boxes, *errors_, seams_.clock ? *seams_.clock : *ownClock_,
+                   seams_.opener ? *seams_.opener : *ownOpener_, seams_.checker ? *seams_.checker : *ownChecker_,
+                   updateTempPath()});
     saveChooser_ = std::make_unique<plan::DialogSaveChooser>();
 
     AnaForm::Hooks hooks;

@@ -27,12 +27,12 @@ class SaveChooser;
 
 // Replacements for the real services; the program leaves them all empty.
 struct StartupSeams {
-    QString settingsPath;                  // empty: the user's store
-    QString languagesFolder;               // empty: beside the program, or installed
-    MessagePresenter *boxes = nullptr;     // null: real message boxes
-    const Clock *clock = nullptr;          // null: the system's date
-    VersionChecker *checker = nullptr;     // null: the maker's version file over HTTP
-    Opener *opener = nullptr;              // null: the desktop's handler
+    QString settingsPath;              // empty: the user's store
+    QString languagesFolder;           // empty: beside the program, or installed
+    MessagePresenter *boxes = nullptr; // null: real message boxes
+    const Clock *clock = nullptr;      // null: the system's date
+    VersionChecker *checker = nullptr; // null: the maker's version file over HTTP
+    Opener *opener = nullptr;          // null: the desktop's handler
 };
 
 class BaşlangiçModülü {

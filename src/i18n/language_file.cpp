@@ -12,12 +12,12 @@ namespace lorvex {
 namespace {
 
 constexpr int headerLines = 6;
-constexpr int firstMessageLine = 8; // index of line 9; lines 7 and 8 are ignored
+constexpr int firstMessageLine = 8;    // index of line 9; lines 7 and 8 are ignored
 constexpr qsizetype infoTextStart = 9; // text of "MessageN=" lines starts at character 10
 
 // Each header line must begin with its key, exactly and case-sensitively.
 const char *const headerKeys[headerLines] = {"[Bilgiler]", "Language=", "Translator=",
-                                             "Message1=", "Message2=", "Message3="};
+                                             "Message1=",  "Message2=", "Message3="};
 
 LanguageLoadFailure endedEarly()
 {

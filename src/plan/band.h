@@ -11,10 +11,10 @@
 namespace lorvex::plan {
 
 struct BandInputs {
-    std::vector<double> referenceKhz;  // every line of the reference list, as whole kHz
-    std::optional<int> referenceRow;   // its selected line
-    std::vector<double> inputKhz;      // every line of the input list
-    int r = 0;                         // from the RA boxes
+    std::vector<double> referenceKhz; // every line of the reference list, as whole kHz
+    std::optional<int> referenceRow;  // its selected line
+    std::vector<double> inputKhz;     // every line of the input list
+    int r = 0;                        // from the RA boxes
     int ratio = 1;
 };
 

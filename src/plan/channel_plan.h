@@ -28,10 +28,7 @@ enum class ChannelStatus { Ok, NotWhole, OutOfRange };
 
 // Whole within a relative 1e-9: |n - round(n)| <= 1e-9 * |n|. Decimal steps such
 // as 12.5 kHz leave a few ulps of noise on an N that is whole on paper.
-inline bool isWholeN(double nExact)
-{
-    return std::fabs(nExact - std::round(nExact)) <= 1e-9 * std::fabs(nExact);
-}
+inline bool isWholeN(double nExact) { return std::fabs(nExact - std::round(nExact)) <= 1e-9 * std::fabs(nExact); }
 
 // One required N, judged: rounded half away from zero; OutOfRange when that is
 // below 1 or above 16383 (or there is no N at all), else NotWhole unless whole.
@@ -58,10 +55,7 @@ inline ChannelN judgeN(double dividedKhz, double frKhz)
 // The levels of n's bits in pin order.
 PinLevels pinLevelsOf(int n);
 // The bits of N that are equal in every value whose AND and OR these are.
-constexpr int sameBits(int andOfN, int orOfN)
-{
-    return ~(andOfN ^ orOfN) & pll::maxN;
-}
+constexpr int sameBits(int andOfN, int orOfN) { return ~(andOfN ^ orOfN) & pll::maxN; }
 
 struct ChannelRow {
     double inputKhz;

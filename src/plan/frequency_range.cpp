@@ -11,10 +11,7 @@ namespace {
 // divide a range exactly in binary.
 constexpr double stepSlack = 1e-9;
 
-QString kHz(double value)
-{
-    return plainNumber(value, 6) + QStringLiteral(" kHz");
-}
+QString kHz(double value) { return plainNumber(value, 6) + QStringLiteral(" kHz"); }
 } // namespace
 
 QString frequencyRefusal(double value, const pll::ListParameters &bounds)

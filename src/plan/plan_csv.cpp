@@ -17,14 +17,8 @@ void appendRecord(QByteArray &csv, const QStringList &fields)
     csv += "\r\n";
 }
 
-QString khz(double value)
-{
-    return plainNumber(value, khzDecimals);
-}
-QString whole(long long value)
-{
-    return QString::number(value);
-}
+QString khz(double value) { return plainNumber(value, khzDecimals); }
+QString whole(long long value) { return QString::number(value); }
 } // namespace
 
 const char *statusName(ChannelStatus status)

@@ -52,8 +52,8 @@ bool writePlanPdf(QIODevice &device, const ChannelPlan &plan, const QLocale &loc
         rows.push_back(planRowTexts(row, locale, messages));
 
     // Each column as wide as its widest text, then spread over the page width.
-    const QRectF page = QRectF(pdf.pageLayout().paintRectPixels(pointsPerInch)).translated(
-        -pdf.pageLayout().paintRectPixels(pointsPerInch).topLeft());
+    const QRectF page = QRectF(pdf.pageLayout().paintRectPixels(pointsPerInch))
+                            .translated(-pdf.pageLayout().paintRectPixels(pointsPerInch).topLeft());
     std::vector<double> widths(std::size_t(headings.size()));
     for (qsizetype c = 0; c < headings.size(); ++c) {
         double widest = boldMetrics.horizontalAdvance(headings[c]);
@@ -70,7 +70,8 @@ bool writePlanPdf(QIODevice &device, const ChannelPlan &plan, const QLocale &loc
     const double headTop = QFontMetricsF(title, &pdf).height() + 3 * rowHeight;
     const double footer = rowHeight * 1.5;
     const int rowsPerPage = std::max(1, static_cast<int>((page.height() - headTop - rowHeight - footer) / rowHeight));
-    const int pages = std::max(1, static_cast<int>((rows.size() + std::size_t(rowsPerPage) - 1) / std::size_t(rowsPerPage)));
+    const int pages = std::max(1, static_cast<int>((rows.size() + std::size_t(rowsPerPage) - 1)
+                                                   / std::size_t(rowsPerPage)));
 
     // Texts sit on a common baseline, right-aligned by their measured width:
     // far cheaper than laying out each of thousands of cells.
@@ -81,8 +82,9 @@ bool writePlanPdf(QIODevice &device, const ChannelPlan &plan, const QLocale &loc
         painter.setFont(heading ? bold : body);
         for (qsizetype c = 0; c < texts.size(); ++c) {
             const double width = widths[std::size_t(c)];
-            const double x = c == planValueColumns - 1 ? left + cellPadding
-                                                        : left + width - cellPadding - metrics.horizontalAdvance(texts[c]);
+            const double x = c == planValueColumns - 1
+                                 ? left + cellPadding
+                                 : left + width - cellPadding - metrics.horizontalAdvance(texts[c]);
             painter.drawText(QPointF(x, baseline), texts[c]);
             left += width;
         }
@@ -125,7 +127,8 @@ bool writePlanPdf(QIODevice &device, const ChannelPlan &plan, const QLocale &loc
             drawRow(headTop + rowHeight * double(r - first + 1), rows[r], false);
 
         painter.setFont(body);
-        painter.drawText(QRectF(0, page.height() - rowHeight, page.width(), rowHeight), Qt::AlignRight | Qt::AlignBottom,
+        painter.drawText(QRectF(0, page.height() - rowHeight, page.width(), rowHeight),
+                         Qt::AlignRight | Qt::AlignBottom,
                          messages.text(msg::Page) + QLatin1Char(' ') + QString::number(p + 1) + QStringLiteral(" / ")
                              + QString::number(pages));
     }

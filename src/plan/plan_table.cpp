@@ -58,8 +58,8 @@ QStringList planRowTexts(const ChannelRow &row, const QLocale &locale, const Mes
 QString planSummary(const ChannelPlan &plan, const QLocale &locale, const MessageTable &messages)
 {
     const QString gap = QStringLiteral("     ");
-    return messages.text(msg::ReferenceOscLabel) + QLatin1Char(' ') + pll::wholeNumberText(plan.oscKhz, locale) + khz() + gap
-           + QStringLiteral("R ") + pll::plainIntegerText(plan.r) + QStringLiteral(" (Pin 5 6 7: ")
+    return messages.text(msg::ReferenceOscLabel) + QLatin1Char(' ') + pll::wholeNumberText(plan.oscKhz, locale) + khz()
+           + gap + QStringLiteral("R ") + pll::plainIntegerText(plan.r) + QStringLiteral(" (Pin 5 6 7: ")
            + levelsText(plan.raLevels) + QLatin1Char(')') + gap + QStringLiteral("P ") + QString::number(plan.ratio)
            + gap + QStringLiteral("fR ") + pll::twoDecimalText(plan.frKhz, locale) + khz();
 }

@@ -45,14 +45,8 @@ QString alignedTable(const std::vector<Column> &columns, const QList<QStringList
     return text;
 }
 
-QString khz(double value)
-{
-    return plainNumber(value, 6);
-}
-QString whole(long long value)
-{
-    return QString::number(value);
-}
+QString khz(double value) { return plainNumber(value, 6); }
+QString whole(long long value) { return QString::number(value); }
 
 QString raText(const RaLevels &levels)
 {
@@ -134,16 +128,22 @@ QString fitsText(const FitSearchResult &result, std::span<const Fit> shown)
     text += std::ssize(shown) < found ? QStringLiteral(" (best %1 shown):\n\n").arg(shown.size())
                                       : QStringLiteral(", best first:\n\n");
 
-    const std::vector<Column> columns{
-        {QStringLiteral("fOsc kHz")}, {QStringLiteral("R")},          {QStringLiteral("pins 5 6 7")},
-        {QStringLiteral("P")},        {QStringLiteral("fR kHz")},     {QStringLiteral("N min")},
-        {QStringLiteral("N max")},    {QStringLiteral("fixed pins")}, {QStringLiteral("channels")}};
+    const std::vector<Column> columns{{QStringLiteral("fOsc kHz")},   {QStringLiteral("R")},
+                                      {QStringLiteral("pins 5 6 7")}, {QStringLiteral("P")},
+                                      {QStringLiteral("fR kHz")},     {QStringLiteral("N min")},
+                                      {QStringLiteral("N max")},      {QStringLiteral("fixed pins")},
+                                      {QStringLiteral("channels")}};
     QList<QStringList> rows;
     for (const Fit &fit : shown)
-        rows += QStringList{
-            khz(fit.oscKhz),  whole(fit.r),         raText(fit.raLevels),
-            whole(fit.ratio), khz(fit.frKhz),       whole(fit.nMin),
-            whole(fit.nMax),  whole(fit.fixedPins), QStringLiteral("%1/%2").arg(fit.channelsFitted).arg(fit.channels)};
+        rows += QStringList{khz(fit.oscKhz),
+                            whole(fit.r),
+                            raText(fit.raLevels),
+                            whole(fit.ratio),
+                            khz(fit.frKhz),
+                            whole(fit.nMin),
+                            whole(fit.nMax),
+                            whole(fit.fixedPins),
+                            QStringLiteral("%1/%2").arg(fit.channelsFitted).arg(fit.channels)};
     return text + alignedTable(columns, rows);
 }
 

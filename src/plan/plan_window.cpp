@@ -36,7 +36,8 @@ void PlanWindow::createControls()
     const MessageTable &m = ctx_.state.Mesajlar;
     setUpTableWindow(this, m.text(msg::ChannelPlanTitle), minimumWindow);
 
-    summary_ = new QLabel(planSummary(plan_, locale_, m) + QStringLiteral("\n") + settableSummary(plan_, locale_, m), this);
+    summary_ = new QLabel(planSummary(plan_, locale_, m) + QStringLiteral("\n") + settableSummary(plan_, locale_, m),
+                          this);
     summary_->setObjectName(QStringLiteral("PlanSummary"));
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -111,16 +112,20 @@ void PlanWindow::save(const QString &title, const QString &suffix, const QString
                       const std::function<bool(QIODevice &)> &write)
 {
     // "PLL 10240 kHz R1024 P1.csv": the plan's own values name it.
-    const QString name = QStringLiteral("PLL %1 kHz R%2 P%3").arg(pll::decimalText(plan_.oscKhz, 3, QLocale::c()))
-                             .arg(plan_.r).arg(plan_.ratio) + suffix;
+    const QString name = QStringLiteral("PLL %1 kHz R%2 P%3")
+                             .arg(pll::decimalText(plan_.oscKhz, 3, QLocale::c()))
+                             .arg(plan_.r)
+                             .arg(plan_.ratio)
+                         + suffix;
     const QString path = chooser_.chooseSavePath(this, title, exportFolder() + name, filter);
     if (path.isEmpty())
         return;
     const QString failure = saveWhole(path, write);
     if (failure.isEmpty())
         return;
-    ctx_.boxes.show(this, {ctx_.state.msg(msg::FileNotSaved) + QStringLiteral("\n\n") + path + QStringLiteral("\n") + failure,
-                           defaultBoxTitle(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
+    ctx_.boxes.show(this,
+                    {ctx_.state.msg(msg::FileNotSaved) + QStringLiteral("\n\n") + path + QStringLiteral("\n") + failure,
+                     defaultBoxTitle(), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
 }
 
 void PlanWindow::rowActivated(int row)

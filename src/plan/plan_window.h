@@ -4,9 +4,9 @@
 // marked; copy, CSV and PDF; a settable row can be applied to the main window.
 
 #include "app/app_context.h"
+#include "plan/band.h"
 #include "plan/channel_plan.h"
 #include "plan/file_export.h"
-#include "plan/band.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -2,14 +2,14 @@
 
 #include <QApplication>
 #include <QColor>
-#include <QFontMetrics>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLayout>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
-#include <QPalette>
 #include <QTableView>
 #include <algorithm>
 
@@ -120,8 +120,10 @@ void sizeToTable(QDialog *window, const QTableView *table, int height)
     const QWidget *owner = window->parentWidget();
     const QScreen *screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    window->resize(std::clamp(wanted, window->minimumWidth(), std::max(window->minimumWidth(), available.width() * 9 / 10)),
-                   std::clamp(height, window->minimumHeight(), std::max(window->minimumHeight(), available.height() * 9 / 10)));
+    window->resize(std::clamp(wanted, window->minimumWidth(),
+                              std::max(window->minimumWidth(), available.width() * 9 / 10)),
+                   std::clamp(height, window->minimumHeight(),
+                              std::max(window->minimumHeight(), available.height() * 9 / 10)));
 }
 
 } // namespace lorvex::plan

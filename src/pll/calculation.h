@@ -15,14 +15,14 @@ namespace lorvex::pll {
 struct CalculationInputs {
     std::optional<QString> referenceLine; // selected line text; nullopt when none is selected
     std::optional<QString> inputLine;
-    QString ratioText;                    // chosen entry of the ratio list
+    QString ratioText; // chosen entry of the ratio list
     std::array<bool, raBitCount> raChecked{};
 };
 
 struct CalculationDisplay {
-    QString referenceValue;               // ReferansOscDeğeriKutusu, always written
-    QString raTotal;                      // RAToplamiKutusu, always written
-    std::optional<QString> requiredN;     // GerekliNToplamiKutusu; nullopt: keep its text
+    QString referenceValue;           // ReferansOscDeğeriKutusu, always written
+    QString raTotal;                  // RAToplamiKutusu, always written
+    std::optional<QString> requiredN; // GerekliNToplamiKutusu; nullopt: keep its text
 };
 
 class Calculation {

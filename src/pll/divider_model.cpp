@@ -21,10 +21,7 @@ int referenceDivider(int ra2Level, int ra1Level, int ra0Level)
     return referenceDividers[static_cast<std::size_t>(row)];
 }
 
-const std::array<int, 8> &referenceDividerTable()
-{
-    return referenceDividers;
-}
+const std::array<int, 8> &referenceDividerTable() { return referenceDividers; }
 
 std::optional<std::array<int, raBitCount>> raLevelsFor(int r)
 {
@@ -35,15 +32,9 @@ std::optional<std::array<int, raBitCount>> raLevelsFor(int r)
     return std::array<int, raBitCount>{row & 1, row >> 1 & 1, row >> 2 & 1};
 }
 
-const std::array<int, 4> &divisionRatios()
-{
-    return ratios;
-}
+const std::array<int, 4> &divisionRatios() { return ratios; }
 
-bool isDivisionRatio(int p)
-{
-    return std::find(ratios.begin(), ratios.end(), p) != ratios.end();
-}
+bool isDivisionRatio(int p) { return std::find(ratios.begin(), ratios.end(), p) != ratios.end(); }
 
 int referenceDivider(const std::array<bool, raBitCount> &raChecked)
 {
@@ -64,14 +55,8 @@ int raPin(int bit)
     return raPins[static_cast<std::size_t>(bit)];
 }
 
-double referenceFrequency(double fOsc, int r)
-{
-    return fOsc / r;
-}
+double referenceFrequency(double fOsc, int r) { return fOsc / r; }
 
-double dividedInputFrequency(double fIn, int p)
-{
-    return fIn / p;
-}
+double dividedInputFrequency(double fIn, int p) { return fIn / p; }
 
 } // namespace lorvex::pll

@@ -20,17 +20,33 @@ ListBuildResult refuse(ListBuildResult result, int message, RangeBox focus)
 
 const ListParameters &referenceListParameters()
 {
-    static const ListParameters parameters{1000, 20000, msg::BelowLowestValue, msg::ReferenceAboveHighest,
-                                           msg::ReferenceEndBelowStart, msg::RangeNotAboveStep, 500, msg::TooManyReferenceSteps,
-                                           keys::ReferansBaslama, keys::ReferansBitis, keys::ReferansAdim};
+    static const ListParameters parameters{1000,
+                                           20000,
+                                           msg::BelowLowestValue,
+                                           msg::ReferenceAboveHighest,
+                                           msg::ReferenceEndBelowStart,
+                                           msg::RangeNotAboveStep,
+                                           500,
+                                           msg::TooManyReferenceSteps,
+                                           keys::ReferansBaslama,
+                                           keys::ReferansBitis,
+                                           keys::ReferansAdim};
     return parameters;
 }
 
 const ListParameters &inputListParameters()
 {
-    static const ListParameters parameters{1000, 500000, msg::BelowLowestValue, msg::InputAboveHighest,
-                                           msg::InputEndBelowStart, msg::RangeNotAboveStep, 500, msg::TooManyInputSteps,
-                                           keys::GirisBaslama, keys::GirisBitis, keys::GirisAdim};
+    static const ListParameters parameters{1000,
+                                           500000,
+                                           msg::BelowLowestValue,
+                                           msg::InputAboveHighest,
+                                           msg::InputEndBelowStart,
+                                           msg::RangeNotAboveStep,
+                                           500,
+                                           msg::TooManyInputSteps,
+                                           keys::GirisBaslama,
+                                           keys::GirisBitis,
+                                           keys::GirisAdim};
     return parameters;
 }
 

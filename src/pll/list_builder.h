@@ -11,14 +11,14 @@ namespace lorvex::pll {
 enum class RangeBox { Start, End, Step };
 
 struct ListParameters {
-    double lowerLimit;          // of the start
-    double upperLimit;          // of the end
-    int belowLowerMessage;      // 132
-    int aboveUpperMessage;      // 133 / 137
-    int endBelowStartMessage;   // 134 / 138
-    int differenceMessage;      // 135
-    double maxSteps;            // 500
-    int tooManyStepsMessage;    // 136 / 139
+    double lowerLimit;        // of the start
+    double upperLimit;        // of the end
+    int belowLowerMessage;    // 132
+    int aboveUpperMessage;    // 133 / 137
+    int endBelowStartMessage; // 134 / 138
+    int differenceMessage;    // 135
+    double maxSteps;          // 500
+    int tooManyStepsMessage;  // 136 / 139
     const char *startKey;
     const char *endKey;
     const char *stepKey;
@@ -31,8 +31,8 @@ struct ListBuildResult {
     // The three texts after rewriting; the window writes them back in every case.
     QString start, end, step;
     bool built = false;
-    QStringList lines;          // when built: whole-number form, ascending
-    int message = 0;            // when not built: the warning
+    QStringList lines; // when built: whole-number form, ascending
+    int message = 0;   // when not built: the warning
     RangeBox focus = RangeBox::Start;
 };
 

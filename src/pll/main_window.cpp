@@ -77,8 +77,7 @@ bool opensMenu(const QKeyEvent &key)
 
 } // namespace
 
-AnaForm::AnaForm(AppContext &ctx, Hooks hooks)
-    : ctx_(ctx), hooks_(std::move(hooks)), locale_(ctx.settings.locale())
+AnaForm::AnaForm(AppContext &ctx, Hooks hooks) : ctx_(ctx), hooks_(std::move(hooks)), locale_(ctx.settings.locale())
 {
     QAccessible::installFactory(mainWindowInterface);
     createControls();
@@ -102,8 +101,8 @@ void AnaForm::connectControls()
                    pll::referenceListParameters()});
     });
     connect(GirişFrekansiListesiYükleDüğmesi, &QPushButton::clicked, this, [this] {
-        buildList({GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu, GirişFrekansiAdimKutusu,
-                   GirişFrekansiListesi, pll::inputListParameters()});
+        buildList({GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu, GirişFrekansiAdimKutusu, GirişFrekansiListesi,
+                   pll::inputListParameters()});
     });
 
     // A list's selection counts only when the user makes it there.
@@ -118,7 +117,8 @@ void AnaForm::connectControls()
     for (QCheckBox *box : RAOnayi)
         connect(box, &QCheckBox::toggled, this, [this] { DeğerleriHesapla(); });
     for (int i = 0; i < pll::nBitCount; ++i)
-        connect(NOnayi[std::size_t(i)], &QCheckBox::toggled, this, [this, i](bool checked) { nBoxChanged(i, checked); });
+        connect(NOnayi[std::size_t(i)], &QCheckBox::toggled, this,
+                [this, i](bool checked) { nBoxChanged(i, checked); });
 
     connect(GerekliNToplamiKutusu, &QLineEdit::textChanged, this, [this] { lockCheck(); });
     connect(SeçilenNToplamiKutusu, &QLineEdit::textChanged, this, [this] { lockCheck(); });
@@ -152,8 +152,8 @@ void AnaForm::load()
     GirişFrekansiAdimKutusu->setText(ctx_.settings.read(keys::GirisAdim));
 
     GirişFrekansiBölListesi->clear();
-    GirişFrekansiBölListesi->addItems({QStringLiteral("1"), QStringLiteral("64"), QStringLiteral("128"),
-                                       QStringLiteral("256")});
+    GirişFrekansiBölListesi->addItems(
+        {QStringLiteral("1"), QStringLiteral("64"), QStringLiteral("128"), QStringLiteral("256")});
     // Choosing "1" is a choice like any other: it runs the first recomputation.
     GirişFrekansiBölListesi->setCurrentIndex(0);
     DeğerleriHesapla();
@@ -334,8 +334,8 @@ void AnaForm::setAllNBoxes(bool checked)
 
 void AnaForm::setRequiredN()
 {
-    const plan::NSetting setting =
-        plan::requiredNSetting(pll::requiredN(calc_.BölünmüşGirişFrekansi, calc_.ReferansFrekansi));
+    const plan::NSetting setting = plan::requiredNSetting(
+        pll::requiredN(calc_.BölünmüşGirişFrekansi, calc_.ReferansFrekansi));
     if (!setting.n) {
         ctx_.boxes.warn(this, ctx_.state.msg(setting.message));
         return;
@@ -367,7 +367,8 @@ plan::BandInputs AnaForm::bandInputs() const
     if (const QList<QListWidgetItem *> selected = ReferansOscListesi->selectedItems(); !selected.isEmpty())
         band.referenceRow = ReferansOscListesi->row(selected.first());
     band.r = calc_.ReferansBöleni;
-    band.ratio = static_cast<int>(std::lround(pll::readNumber(GirişFrekansiBölListesi->currentText(), locale_).value_or(1)));
+    band.ratio = static_cast<int>(
+        std::lround(pll::readNumber(GirişFrekansiBölListesi->currentText(), locale_).value_or(1)));
     return band;
 }
 

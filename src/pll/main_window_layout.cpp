@@ -140,10 +140,7 @@ template <class T> T *named(const QObject *root, const QString &name)
     return found;
 }
 
-template <class T> T *named(const QObject *root, const char *name)
-{
-    return named<T>(root, QString::fromUtf8(name));
-}
+template <class T> T *named(const QObject *root, const char *name) { return named<T>(root, QString::fromUtf8(name)); }
 
 template <class T, std::size_t N> void fetchArray(const QObject *root, const char *name, std::array<T *, N> &into)
 {
@@ -264,13 +261,14 @@ void AnaForm::chainTabOrder()
 {
     std::vector<QWidget *> chain{ReferansOscListesi, GirişFrekansiListesi};
     chain.insert(chain.end(), RAOnayi.begin(), RAOnayi.end());
-    chain.insert(chain.end(), {RAToplamiKutusu, ReferansOscDeğeriKutusu, GirişFrekansiBölListesi, GerekliNToplamiKutusu});
+    chain.insert(chain.end(),
+                 {RAToplamiKutusu, ReferansOscDeğeriKutusu, GirişFrekansiBölListesi, GerekliNToplamiKutusu});
     chain.insert(chain.end(), NOnayi.begin(), NOnayi.end());
     // The entry area runs row by row: start, end, step, then the row's button.
-    chain.insert(chain.end(), {SeçilenNToplamiKutusu, ReferansOscBaşlamaKutusu, ReferansOscBitişKutusu,
-                               ReferansOscAdimKutusu, ReferansListesiYükleDüğmesi, GirişFrekansiBaşlamaKutusu,
-                               GirişFrekansiBitişKutusu, GirişFrekansiAdimKutusu,
-                               GirişFrekansiListesiYükleDüğmesi, HakkindaDüğmesi, ÇikişDüğmesi});
+    chain.insert(chain.end(),
+                 {SeçilenNToplamiKutusu, ReferansOscBaşlamaKutusu, ReferansOscBitişKutusu, ReferansOscAdimKutusu,
+                  ReferansListesiYükleDüğmesi, GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu,
+                  GirişFrekansiAdimKutusu, GirişFrekansiListesiYükleDüğmesi, HakkindaDüğmesi, ÇikişDüğmesi});
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -305,7 +303,8 @@ void AnaForm::setAccessibleNames()
 
     // A range box by its row and column, a build button by its row.
     const std::array<RangeEdit *, 3> reference{ReferansOscBaşlamaKutusu, ReferansOscBitişKutusu, ReferansOscAdimKutusu};
-    const std::array<RangeEdit *, 3> input{GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu, GirişFrekansiAdimKutusu};
+    const std::array<RangeEdit *, 3> input{GirişFrekansiBaşlamaKutusu, GirişFrekansiBitişKutusu,
+                                           GirişFrekansiAdimKutusu};
     for (std::size_t column = 0; column < 3; ++column) {
         const QString heading = Etiket[8 + column]->text();
         name(reference[column], within(Etiket[7]->text(), heading));

@@ -42,10 +42,7 @@ QString wholeNumberText(double value, const QLocale &locale)
     return locale.toString(rounded, 'f', 0);
 }
 
-QString twoDecimalText(double value, const QLocale &locale)
-{
-    return decimalText(value, 2, locale);
-}
+QString twoDecimalText(double value, const QLocale &locale) { return decimalText(value, 2, locale); }
 
 QString decimalText(double value, int decimals, const QLocale &locale)
 {
@@ -72,10 +69,7 @@ QString decimalText(double value, int decimals, const QLocale &locale)
     return text;
 }
 
-QString plainIntegerText(int value)
-{
-    return QString::number(value);
-}
+QString plainIntegerText(int value) { return QString::number(value); }
 
 std::optional<double> readNumber(const QString &text, const QLocale &locale)
 {

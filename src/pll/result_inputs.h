@@ -10,10 +10,10 @@
 namespace lorvex {
 
 struct ResultInputs {
-    QString inputFrequency;     // selected line of GirişFrekansiListesi, "" when none
-    QString divisionRatio;      // chosen entry of GirişFrekansiBölListesi
-    QString referenceOscillator;// selected line of ReferansOscListesi, "" when none
-    QString referenceFrequency; // text of ReferansOscDeğeriKutusu
+    QString inputFrequency;                        // selected line of GirişFrekansiListesi, "" when none
+    QString divisionRatio;                         // chosen entry of GirişFrekansiBölListesi
+    QString referenceOscillator;                   // selected line of ReferansOscListesi, "" when none
+    QString referenceFrequency;                    // text of ReferansOscDeğeriKutusu
     std::array<bool, pll::nBitCount> nChecked{};   // NOnayi(0..13)
     std::array<bool, pll::raBitCount> raChecked{}; // RAOnayi(0..2)
 };

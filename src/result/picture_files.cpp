@@ -30,7 +30,8 @@ QString below(const QString &folder, const QString &name)
 
 Failure folderFailure(const QString &path)
 {
-    return Failure(failure_code::folderCreate, QStringLiteral("Cannot create the folder ") + QDir::toNativeSeparators(path));
+    return Failure(failure_code::folderCreate,
+                   QStringLiteral("Cannot create the folder ") + QDir::toNativeSeparators(path));
 }
 
 } // namespace

@@ -52,8 +52,7 @@ const char savedTag[] = "tag";
 bool SonuçFormu::writeBmp(const QImage &picture, QIODevice &file) { return picture.save(&file, "BMP"); }
 
 SonuçFormu::SonuçFormu(QWidget *owner, AppContext &ctx, const ResultInputs &inputs, PictureWriter writer)
-    : QDialog(owner, fixedDialogFlags),
-      ctx_(ctx), writer_(writer ? std::move(writer) : PictureWriter(writeBmp))
+    : QDialog(owner, fixedDialogFlags), ctx_(ctx), writer_(writer ? std::move(writer) : PictureWriter(writeBmp))
 {
     setObjectName(QStringLiteral("SonuçFormu"));
     setFixedSize(clientSize);
@@ -99,7 +98,8 @@ void SonuçFormu::load(const ResultInputs &inputs)
     setCaptions();
 
     inputs_ = inputs;
-    picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar, placeOf(places, QStringLiteral("SonuçKutusu")).size());
+    picture_ = result::drawReportPicture(inputs, ctx_.state.Mesajlar,
+                                         placeOf(places, QStringLiteral("SonuçKutusu")).size());
     RaporMetni = result::reportBlocks(inputs, ctx_.state.Mesajlar);
     showPicture();
 }
@@ -162,7 +162,10 @@ void SonuçFormu::copyClicked()
     }
 }
 
-bool SonuçFormu::saved() const { return GörüntüOlarakKaydetDüğmesi->property(savedTag).toString() == QLatin1String("1"); }
+bool SonuçFormu::saved() const
+{
+    return GörüntüOlarakKaydetDüğmesi->property(savedTag).toString() == QLatin1String("1");
+}
 
 void SonuçFormu::markSaved() { GörüntüOlarakKaydetDüğmesi->setProperty(savedTag, QStringLiteral("1")); }
 
@@ -186,12 +189,14 @@ void SonuçFormu::savePicture()
 
     if (!QFileInfo::exists(path)) {
         // The writer claimed success but left no file; the flag stays clear for another try.
-        ctx_.boxes.show(this, {QString(), ctx_.state.msg(msg::FileNotSaved), QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok});
+        ctx_.boxes.show(this, {QString(), ctx_.state.msg(msg::FileNotSaved), QMessageBox::Critical, QMessageBox::Ok,
+                               QMessageBox::Ok});
         return;
     }
     markSaved();
-    const BoxRequest offer{ctx_.state.msg(msg::PictureSavedOpenNow) + QStringLiteral("\r\n\r\n") + shownPath, defaultBoxTitle(),
-                           QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+    const BoxRequest offer{ctx_.state.msg(msg::PictureSavedOpenNow) + QStringLiteral("\r\n\r\n") + shownPath,
+                           defaultBoxTitle(), QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                           QMessageBox::Yes};
     if (ctx_.boxes.show(this, offer) == QMessageBox::Yes)
         ctx_.opener.open(shownPath);
 }

@@ -75,8 +75,8 @@ QByteArray requestFor(const QUrl &url)
     if (url.hasQuery())
         target += '?' + url.query(QUrl::FullyEncoded).toLatin1();
     // HTTP/1.0: the reply ends with the connection, in one piece, never in chunks.
-    return "GET " + target + " HTTP/1.0\r\nHost: "
-           + url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1()
+    return "GET " + target
+           + " HTTP/1.0\r\nHost: " + url.adjusted(QUrl::RemoveUserInfo).authority(QUrl::FullyEncoded).toLatin1()
            + "\r\nUser-Agent: " + app_info::productName().toLatin1() + "/" + app_info::versionCaption().toLatin1()
            + "\r\nConnection: close\r\n\r\n";
 }
@@ -166,7 +166,10 @@ std::optional<Reply> exchange(const QUrl &url, const QDeadlineTimer &deadline, c
     return Reply{*head, received};
 }
 
-bool isRedirect(int status) { return status == 301 || status == 302 || status == 303 || status == 307 || status == 308; }
+bool isRedirect(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
 
 } // namespace
 

@@ -12,9 +12,9 @@
 namespace lorvex {
 
 struct GetLimits {
-    int totalMs;     // everything: name lookup, connecting, TLS, every redirect
-    qint64 headCap;  // bytes of one reply's status line and headers
-    qint64 bodyCap;  // bytes of one reply's body
+    int totalMs;    // everything: name lookup, connecting, TLS, every redirect
+    qint64 headCap; // bytes of one reply's status line and headers
+    qint64 bodyCap; // bytes of one reply's body
     int redirects = 5;
 };
 

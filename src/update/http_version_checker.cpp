@@ -4,10 +4,10 @@
 #include "update/version_file.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QNetworkInformation>
 #include <QNetworkInterface>

@@ -29,9 +29,9 @@ struct ScheduleWrite {
 
 // What closing the update notice does to the shared values and the store.
 struct NoticeClosing {
-    UpdateSchedule schedule;  // new GuncellemeAraligi
-    QDate lastCheck;          // new SonKontrolTarihi
-    QDate newNext;            // new YeniKontrolTarihi
+    UpdateSchedule schedule;     // new GuncellemeAraligi
+    QDate lastCheck;             // new SonKontrolTarihi
+    QDate newNext;               // new YeniKontrolTarihi
     QList<ScheduleWrite> writes; // in this order
 };
 

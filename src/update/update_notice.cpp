@@ -39,8 +39,7 @@ template <class W> W *placedIn(W *widget, const char *name) { return placed(widg
 
 } // namespace
 
-GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx)
-    : QDialog(owner, fixedDialogFlags), ctx_(ctx)
+GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx) : QDialog(owner, fixedDialogFlags), ctx_(ctx)
 {
     setFixedSize(clientSize);
     createControls();
@@ -92,9 +91,9 @@ void GüncellemeFormu::setCaptions()
         KapatDüğmesi->setText(s.msg(msg::Close) + QStringLiteral(" (Esc)"));
         Çerçeve->setAccessibleName(Çerçeve->title());
         Etiket->setAccessibleName(Etiket->text());
-        for (QAbstractButton *b : {static_cast<QAbstractButton *>(GüncellemeKontrolüOnayi),
-                                   static_cast<QAbstractButton *>(IndirDüğmesi),
-                                   static_cast<QAbstractButton *>(KapatDüğmesi)})
+        for (QAbstractButton *b :
+             {static_cast<QAbstractButton *>(GüncellemeKontrolüOnayi), static_cast<QAbstractButton *>(IndirDüğmesi),
+              static_cast<QAbstractButton *>(KapatDüğmesi)})
             b->setAccessibleName(b->text());
     } catch (const std::exception &) {
     }

@@ -26,8 +26,14 @@ const QString current = QStringLiteral("Uygulama Güncel");
 // The dialog shown and active.
 struct Harness {
     explicit Harness(TestContext &tc, VersionChecker *checker = nullptr, Settings *settings = nullptr)
-        : ctx{tc.state,     settings ? *settings : tc.settings, tc.boxes, tc.errors, tc.clock, tc.opener,
-              checker ? *checker : tc.checker, tc.context().updateTempPath},
+        : ctx{tc.state,
+              settings ? *settings : tc.settings,
+              tc.boxes,
+              tc.errors,
+              tc.clock,
+              tc.opener,
+              checker ? *checker : tc.checker,
+              tc.context().updateTempPath},
           dialog(nullptr, ctx, [this] { ++captionCalls; })
     {
         dialog.show();
@@ -116,7 +122,8 @@ private Q_SLOTS:
         tc.checker.answer = row.answer;
         HttpFixture server;
         server.serve("<html>Not Found</html>", 404);
-        HttpVersionChecker http(server.url(), [&] { return row.answer == 2; }, 1000);
+        HttpVersionChecker http(
+            server.url(), [&] { return row.answer == 2; }, 1000);
         Harness h(tc, row.warning ? static_cast<VersionChecker *>(&http) : &tc.checker);
         QCOMPARE(h.child("Etiket_1")->text(), QStringLiteral("Sürüm 1.02"));
         QCOMPARE(QApplication::focusWidget(), h.child<QPushButton>("TamamDüğmesi"));

@@ -18,9 +18,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("expectedNumberLine");
         QTest::addColumn<QString>("expectedDescription");
-        QTest::newRow("our failure") << 0 << "Hata Kodu: 1001" << "Hata Açıklaması: store refused";
-        QTest::newRow("std::exception") << 1 << "Hata Kodu: 51" << "Hata Açıklaması: bad thing";
-        QTest::newRow("anything else") << 2 << "Hata Kodu: 51" << "Hata Açıklaması: Unknown failure";
+        QTest::newRow("our failure") << 0 << "Hata Kodu: 1001"
+                                     << "Hata Açıklaması: store refused";
+        QTest::newRow("std::exception") << 1 << "Hata Kodu: 51"
+                                        << "Hata Açıklaması: bad thing";
+        QTest::newRow("anything else") << 2 << "Hata Kodu: 51"
+                                       << "Hata Açıklaması: Unknown failure";
     }
     void guardedFailureShowsCriticalBoxAndEnds()
     {

@@ -14,14 +14,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("text");
         QTest::newRow("101") << 101 << QStringLiteral("Lorvex");
-        QTest::newRow("116") << 116
-                             << QStringLiteral("PLL'in kilitlenmesi için uygun değerleri seçtiniz. Bilgileriniz aşağıda listelenmiştir.");
+        QTest::newRow("116")
+            << 116
+            << QStringLiteral(
+                   "PLL'in kilitlenmesi için uygun değerleri seçtiniz. Bilgileriniz aşağıda listelenmiştir.");
         QTest::newRow("133") << 133 << QStringLiteral("Girilen değer 20.000'den (20 Mhz) büyük olamaz!");
         QTest::newRow("141") << 141 << QStringLiteral("Çıkış");
-        QTest::newRow("156") << 156 << QStringLiteral("İnternet bağlantınız olmadığı için güncelleme kontrol edilemiyor!");
+        QTest::newRow("156") << 156
+                             << QStringLiteral("İnternet bağlantınız olmadığı için güncelleme kontrol edilemiyor!");
         QTest::newRow("160 keeps its inner quotes")
             << 160
-            << QStringLiteral("Uygulamanın yeni bir sürümü yayımlanmış! Güncel sürümü, \"İndir\" düğmesine tıklayarak indirebilirsiniz.");
+            << QStringLiteral(
+                   "Uygulamanın yeni bir sürümü yayımlanmış! Güncel sürümü, \"İndir\" düğmesine tıklayarak indirebilirsiniz.");
         QTest::newRow("169") << 169 << QStringLiteral("E-posta:");
     }
     void builtInTexts()
@@ -47,7 +51,8 @@ private Q_SLOTS:
     {
         QCOMPARE(app_info::versionNumber(), 102);
         QCOMPARE(app_info::versionCaption(), QStringLiteral("1.02"));
-        QCOMPARE(app_info::windowTitle(QStringLiteral("Lorvex")), QStringLiteral("Tavoran - Lorvex (MC 145151-2) 1.02"));
+        QCOMPARE(app_info::windowTitle(QStringLiteral("Lorvex")),
+                 QStringLiteral("Tavoran - Lorvex (MC 145151-2) 1.02"));
     }
 
     void errorReportText()

@@ -20,8 +20,8 @@ private Q_SLOTS:
         test::TestHome home;
         const Settings s(home.settingsPath(), turkish);
         const QStringList expected{"2048", "2050", "2", "5000", "5500", "500", "Türkçe", "1", "0"};
-        const char *const keys[] = {keys::ReferansBaslama, keys::ReferansBitis, keys::ReferansAdim,
-                                    keys::GirisBaslama,    keys::GirisBitis,    keys::GirisAdim,
+        const char *const keys[] = {keys::ReferansBaslama, keys::ReferansBitis,    keys::ReferansAdim,
+                                    keys::GirisBaslama,    keys::GirisBitis,       keys::GirisAdim,
                                     keys::DilDosyasi,      keys::GuncellemeZamani, keys::GuncellemeSonucu};
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(s.read(keys[i]), expected[i]);
@@ -49,7 +49,9 @@ private Q_SLOTS:
         QCOMPARE(s.read(utf8(key).constData(), QStringLiteral("x")), value);
         // Another store object on the same file sees it at once: nothing is cached.
         QCOMPARE(Settings(home.settingsPath(), locale).read(utf8(key).constData(), QStringLiteral("x")), value);
-        QCOMPARE(QSettings(home.settingsPath(), QSettings::IniFormat).value(QStringLiteral("Ayarlar/") + key).toString(),
+        QCOMPARE(QSettings(home.settingsPath(), QSettings::IniFormat)
+                     .value(QStringLiteral("Ayarlar/") + key)
+                     .toString(),
                  value);
     }
 
@@ -87,7 +89,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("nothing stored") << "" << "";
+        QTest::newRow("nothing stored") << ""
+                                        << "";
         for (const char *v : {"abc", "inf", "1e60"})
             QTest::addRow("position %s", v) << keys::UstBosluk << v;
         for (const char *v : {"", "weekly", "3", "99999", "-1"})

@@ -117,8 +117,9 @@ private Q_SLOTS:
         QDir().mkpath(home.file(QStringLiteral("app/Languages")));
         QVERIFY(QFile::copy(binary, home.file(QStringLiteral("app/lorvex"))));
         QFile::setPermissions(home.file(QStringLiteral("app/lorvex")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        QByteArray file = "[Bilgiler]\r\nLanguage=Probe\r\nTranslator=t\r\nMessage1=a\r\nMessage2=b\r\nMessage3=c\r\n\r\n\r\n"
-                          "0001=Lorvex Probe\r\n";
+        QByteArray file =
+            "[Bilgiler]\r\nLanguage=Probe\r\nTranslator=t\r\nMessage1=a\r\nMessage2=b\r\nMessage3=c\r\n\r\n\r\n"
+            "0001=Lorvex Probe\r\n";
         const OpenWatch probeFile(test::writeFile(home.file(QStringLiteral("app/Languages/Probe.lng")), file));
         const QString otherStore = otherConfig + QStringLiteral("/Tavoran/Lorvex.ini");
         Settings(otherStore).write(keys::DilDosyasi, QStringLiteral("Probe"));
@@ -171,7 +172,8 @@ private Q_SLOTS:
             QProcess lorvex;
             lorvex.setProcessEnvironment(env);
             lorvex.start(binary, QString::fromLatin1(options).split(u' '));
-            QVERIFY(lorvex.waitForFinished(20000) && lorvex.exitStatus() == QProcess::NormalExit && lorvex.exitCode() == 0);
+            QVERIFY(lorvex.waitForFinished(20000) && lorvex.exitStatus() == QProcess::NormalExit
+                    && lorvex.exitCode() == 0);
             QCOMPARE(lorvex.readAllStandardOutput().split('\n').value(0), QByteArray(firstLine));
             // The lock lives in the runtime folder, which stays empty.
             QVERIFY(lorvex.readAllStandardError().isEmpty() && !QFile::exists(home.settingsPath())
@@ -185,21 +187,24 @@ private Q_SLOTS:
         const QString prefix = home.file(QStringLiteral("prefix"));
         QProcess install;
         install.start(QStringLiteral(LORVEX_CMAKE_COMMAND),
-                      {QStringLiteral("--install"), QStringLiteral(LORVEX_BINARY_DIR), QStringLiteral("--prefix"), prefix});
+                      {QStringLiteral("--install"), QStringLiteral(LORVEX_BINARY_DIR), QStringLiteral("--prefix"),
+                       prefix});
         QVERIFY(install.waitForFinished(60000));
         QCOMPARE(install.exitCode(), 0);
         const QString data = prefix + QStringLiteral("/share");
-        for (const QString &f : {QStringLiteral("/lorvex/Languages/English.lng"), QStringLiteral("/lorvex/Languages/Deutsch.lng"),
-                                 QStringLiteral("/applications/example.tavoran.Lorvex.desktop"),
-                                 QStringLiteral("/metainfo/example.tavoran.Lorvex.metainfo.xml"),
-                                 QStringLiteral("/icons/hicolor/scalable/apps/example.tavoran.Lorvex.svg"),
-                                 QStringLiteral("/icons/hicolor/48x48/apps/example.tavoran.Lorvex.png")})
+        for (const QString &f :
+             {QStringLiteral("/lorvex/Languages/English.lng"), QStringLiteral("/lorvex/Languages/Deutsch.lng"),
+              QStringLiteral("/applications/example.tavoran.Lorvex.desktop"),
+              QStringLiteral("/metainfo/example.tavoran.Lorvex.metainfo.xml"),
+              QStringLiteral("/icons/hicolor/scalable/apps/example.tavoran.Lorvex.svg"),
+              QStringLiteral("/icons/hicolor/48x48/apps/example.tavoran.Lorvex.png")})
             QVERIFY2(QFile::exists(data + f), qPrintable(f));
 
         // A language only the installed folder has proves where the binary looks.
-        test::writeFile(data + QStringLiteral("/lorvex/Languages/Probe.lng"),
-                        "[Bilgiler]\r\nLanguage=Probe\r\nTranslator=t\r\nMessage1=a\r\nMessage2=b\r\nMessage3=c\r\n\r\n\r\n"
-                        "0001=Lorvex Installed\r\n");
+        test::writeFile(
+            data + QStringLiteral("/lorvex/Languages/Probe.lng"),
+            "[Bilgiler]\r\nLanguage=Probe\r\nTranslator=t\r\nMessage1=a\r\nMessage2=b\r\nMessage3=c\r\n\r\n\r\n"
+            "0001=Lorvex Installed\r\n");
         // And the shipped English file loads from there too.
         for (const QString &language : {QStringLiteral("Probe"), QStringLiteral("English")}) {
             Settings(home.settingsPath()).write(keys::DilDosyasi, language);

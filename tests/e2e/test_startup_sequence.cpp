@@ -25,7 +25,12 @@ struct Run {
     test::RecordingOpener opener;
     test::FixedChecker checker;
     test::FixedClock clock{today};
-    StartupSeams seams{home.settingsPath(), home.path() + QStringLiteral("/Languages/"), &boxes, &clock, &checker, &opener};
+    StartupSeams seams{home.settingsPath(),
+                       home.path() + QStringLiteral("/Languages/"),
+                       &boxes,
+                       &clock,
+                       &checker,
+                       &opener};
     Settings settings() const { return Settings(home.settingsPath(), QLocale::system()); }
     QStringList storedKeys() const
     {
@@ -126,8 +131,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("afterwards");
         for (const char *bad : {"", "abc", "5", "99999"})
             QTest::addRow("'%s' becomes 1", bad) << bad << "1";
-        QTest::newRow("0 stays") << "0" << "0";
-        QTest::newRow("2 stays") << "2" << "2";
+        QTest::newRow("0 stays") << "0"
+                                 << "0";
+        QTest::newRow("2 stays") << "2"
+                                 << "2";
     }
     void scheduleValues()
     {
@@ -157,7 +164,8 @@ private Q_SLOTS:
         r.settings().write(keys::DilDosyasi, name);
         BaşlangiçModülü module(r.seams);
         QString caption, title;
-        QCOMPARE(r.program(module, [&] { caption = exitCaption(module), title = module.mainWindow()->windowTitle(); }), 0);
+        QCOMPARE(r.program(module, [&] { caption = exitCaption(module), title = module.mainWindow()->windowTitle(); }),
+                 0);
         QCOMPARE(module.state.DilAdi, name);
         QCOMPARE(r.settings().read(keys::DilDosyasi), name);
         QCOMPARE(module.state.msg(141) != MessageTable::builtIn(141), english);
@@ -232,7 +240,8 @@ private Q_SLOTS:
         QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY2(box.text.contains(QStringLiteral("\r\nHata Yeri: Module-1\r\n")), qPrintable(box.text));
         if (failing == QLatin1String("box") || failing == QLatin1String("clock"))
-            QVERIFY(box.text.contains(QStringLiteral("Hata Kodu: 77\r\n")) && box.text.endsWith(QStringLiteral(": injected")));
+            QVERIFY(box.text.contains(QStringLiteral("Hata Kodu: 77\r\n"))
+                    && box.text.endsWith(QStringLiteral(": injected")));
         else
             QVERIFY2(box.text.contains(QStringLiteral("Hata Kodu: 1001\r\n")), qPrintable(box.text));
     }

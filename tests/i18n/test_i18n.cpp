@@ -34,8 +34,8 @@ QByteArray lines(int first, int last, const QByteArray &eol = "\r\n", int base =
 // Lines 1 to 8: the header, then two ignored lines, the second one carrying any padding.
 QByteArray header(const QByteArray &eol = "\r\n", const QByteArray &pad = {})
 {
-    return "[Bilgiler]" + eol + "Language=Test" + eol + "Translator=T" + eol + "Message1=M1" + eol + "Message2=M2"
-           + eol + "Message3=M3" + eol + eol + pad + eol;
+    return "[Bilgiler]" + eol + "Language=Test" + eol + "Translator=T" + eol + "Message1=M1" + eol + "Message2=M2" + eol
+           + "Message3=M3" + eol + eol + pad + eol;
 }
 
 // A valid file of exactly size bytes, padded with two-byte letters: bytes count, not characters.
@@ -70,8 +70,8 @@ private Q_SLOTS:
         QTest::newRow("2999 bytes read") << sized(2999) << every << QString();
         QTest::newRow("3000 bytes ignored") << sized(3000) << none << QString();
         QTest::newRow("[bilgiler]") << QByteArray(h).replace("[Bilgiler]", "[bilgiler]") + all << none << QString();
-        QTest::newRow("ends after line 6") << h.left(h.indexOf("\r\n\r\n") + 2) << none
-                                           << u"M1\r\n\r\nM2 Input past end of file\r\n\r\nM3 62"_s;
+        QTest::newRow("ends after line 6")
+            << h.left(h.indexOf("\r\n\r\n") + 2) << none << u"M1\r\n\r\nM2 Input past end of file\r\n\r\nM3 62"_s;
         // Before any header line the box takes the words an earlier file left.
         QTest::newRow("empty") << QByteArray("") << none << u"o1\r\n\r\no2 Input past end of file\r\n\r\no3 62"_s;
         QTest::newRow("last valid line the 68th") << h + lines(1, 68) << range(101, 168) << QString();
@@ -147,8 +147,10 @@ private Q_SLOTS:
         // Valid files wait where the path-like names would lead.
         for (const char *file : {"Languages/English.lng", "x.lng", "Languages/a/b.lng"})
             writeFile(dir_.filePath(QString::fromUtf8(file)), header() + lines(1, 69));
-        for (const auto &[folder, name] : {std::pair{u"/nowhere/"_s, u"English"_s}, {u"/Languages/"_s, u"Klingon"_s},
-                                           {u"/Languages/"_s, u"../x"_s}, {u"/Languages/"_s, u"a/b"_s}}) {
+        for (const auto &[folder, name] : {std::pair{u"/nowhere/"_s, u"English"_s},
+                                           {u"/Languages/"_s, u"Klingon"_s},
+                                           {u"/Languages/"_s, u"../x"_s},
+                                           {u"/Languages/"_s, u"a/b"_s}}) {
             SharedState state;
             ScriptedPresenter boxes;
             state.DilKlasoru = dir_.path() + u"/Languages/"_s;
@@ -204,7 +206,7 @@ private Q_SLOTS:
                                                  {companionFilePath(folder, name), MessageTable::extraCount, 170}}) {
             const QByteArray bytes = readFile(path);
             QVERIFY2(bytes.size() < 3000, qPrintable(QString::number(bytes.size())));
-            QVERIFY(bytes.startsWith("[Bilgiler]\r\nLanguage=")); // no BOM
+            QVERIFY(bytes.startsWith("[Bilgiler]\r\nLanguage="));                     // no BOM
             QCOMPARE(bytes.count('\r') + bytes.count('\n'), 2 * bytes.count("\r\n")); // CR LF only
             QStringDecoder utf8(QStringConverter::Utf8);
             const QStringList lines = QString(utf8.decode(bytes)).split(u"\r\n"_s);

@@ -82,11 +82,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("row"); // n status achieved error ppm pins 11..20 22..25
         QTest::newRow("worked example") << 1024 << 1 << 145000.0 << s("14500 ok 145000 0 0 00100101001101");
         QTest::newRow("band end") << 1024 << 1 << 145500.0 << s("14550 ok 145500 0 0 01101011001101");
-        QTest::newRow("2410") << 2410 << 1 << 50000.0 << s("11768 not_whole 50001.792531 1.792531 35.851 00011111100111");
-        QTest::newRow("2410 P 64") << 2410 << 64 << 145000.0 << s("533 not_whole 144940.614108 -59.385892 -409.558 10101000010000");
+        QTest::newRow("2410") << 2410 << 1 << 50000.0
+                              << s("11768 not_whole 50001.792531 1.792531 35.851 00011111100111");
+        QTest::newRow("2410 P 64") << 2410 << 64 << 145000.0
+                                   << s("533 not_whole 144940.614108 -59.385892 -409.558 10101000010000");
         QTest::newRow("rounds down") << 1024 << 1 << 145004.0 << s("14500 not_whole 145000 -4 -27.585 00100101001101");
         QTest::newRow("N 16383") << 1024 << 1 << 163830.0 << s("16383 ok 163830 0 0 11111111111111");
-        QTest::newRow("16383.5 rounds out") << 1024 << 1 << 163835.0 << s("16384 out_of_range 163840 5 30.519 --------------");
+        QTest::newRow("16383.5 rounds out")
+            << 1024 << 1 << 163835.0 << s("16384 out_of_range 163840 5 30.519 --------------");
         QTest::newRow("N 16384") << 1024 << 1 << 163840.0 << s("16384 out_of_range 163840 0 0 --------------");
         QTest::newRow("N 0") << 1024 << 1 << 4.0 << s("0 out_of_range 0 -4 -1000000 --------------");
         QTest::newRow("0.5 rounds to 1") << 1024 << 1 << 5.0 << s("1 not_whole 10 5 1000000 10000000000000");
@@ -161,12 +164,17 @@ private Q_SLOTS:
         QTest::newRow("0.1 steps reach the end") << false << s("1000|1000.3|0.1") << s("4: 1000 .. 1000.3");
         QTest::newRow("end off the grid") << false << s("2000|2010|3") << s("4: 2000 .. 2009");
         QTest::newRow("501") << false << s("1000|251000|500") << s("501: 1000 .. 251000");
-        QTest::newRow("502") << false << s("1000|251500|500") << s("the range has more than 501 frequencies (at most 500 steps)");
-        QTest::newRow("500.5 steps") << true << s("1000|1500.5|1") << s("the range has more than 501 frequencies (at most 500 steps)");
+        QTest::newRow("502") << false << s("1000|251500|500")
+                             << s("the range has more than 501 frequencies (at most 500 steps)");
+        QTest::newRow("500.5 steps") << true << s("1000|1500.5|1")
+                                     << s("the range has more than 501 frequencies (at most 500 steps)");
         QTest::newRow("oscillator top") << true << s("1000|20000|100") << s("191: 1000 .. 20000");
-        QTest::newRow("oscillator above") << true << s("1000|20000.5|100") << s("the end 20000.5 kHz is above the highest allowed, 20000 kHz");
-        QTest::newRow("band above") << false << s("1000|500001|1000") << s("the end 500001 kHz is above the highest allowed, 500000 kHz");
-        QTest::newRow("start below") << false << s("999.5|2000|1") << s("the start 999.5 kHz is below the lowest allowed, 1000 kHz");
+        QTest::newRow("oscillator above")
+            << true << s("1000|20000.5|100") << s("the end 20000.5 kHz is above the highest allowed, 20000 kHz");
+        QTest::newRow("band above") << false << s("1000|500001|1000")
+                                    << s("the end 500001 kHz is above the highest allowed, 500000 kHz");
+        QTest::newRow("start below") << false << s("999.5|2000|1")
+                                     << s("the start 999.5 kHz is below the lowest allowed, 1000 kHz");
         QTest::newRow("reversed") << false << s("2001|2000|1") << s("the end is below the start");
         QTest::newRow("narrow") << false << s("2000|2000|1") << s("the range is narrower than one step");
         QTest::newRow("step 0") << false << s("2000|2010|0") << s("the step must be above 0 kHz");
@@ -177,9 +185,13 @@ private Q_SLOTS:
         QFETCH(QString, range);
         QFETCH(QString, answer);
         const std::vector<double> v = values(range);
-        const FrequencyRange r = frequencyRange(v[0], v[1], v[2], oscillators ? pll::referenceListParameters() : pll::inputListParameters());
+        const FrequencyRange r = frequencyRange(v[0], v[1], v[2],
+                                                oscillators ? pll::referenceListParameters()
+                                                            : pll::inputListParameters());
         QCOMPARE(r.values.empty() ? r.refusal
-                                  : QStringLiteral("%1: %2 .. %3").arg(r.values.size()).arg(plainNumber(r.values.front(), 9), plainNumber(r.values.back(), 9)),
+                                  : QStringLiteral("%1: %2 .. %3")
+                                        .arg(r.values.size())
+                                        .arg(plainNumber(r.values.front(), 9), plainNumber(r.values.back(), 9)),
                  answer);
     }
 
@@ -187,14 +199,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("oscillators"); // from|to|step
         QTest::addColumn<QString>("band");
-        QTest::addColumn<QString>("answer");      // complete, count, then the first fits
-        QTest::newRow("exactly one") << s("10000|10500|10") << s("145000|145500|50") << s("complete 1: 10240/1024/1 fR 10 N 14500..14550 fixed 7 11/11");
-        QTest::newRow("higher fR first") << s("10240|10250|10") << s("145000|145500|100")
-                                         << s("complete 2: 10240/512/1 fR 20 N 7250..7275 fixed 8 6/6; 10240/1024/1 fR 10 N 14500..14550 fixed 8 6/6");
-        QTest::newRow("12.5 kHz") << s("10000|13000|10") << s("145000|146000|12.5") << s("complete 1: 12800/1024/1 fR 12.5 N 11600..11680 fixed 6 81/81");
-        QTest::newRow("nearest") << s("10240|10250|10") << s("145000|145003|1")
-                                 << s("nearest 3: 10240/256/1 fR 40 N 3625..3625 fixed 14 1/4; 10240/512/1 fR 20 N 7250..7250 fixed 14 1/4");
-        QTest::newRow("two beat one") << s("10240|10250|10") << s("145000|145015|5") << s("nearest 1: 10240/1024/1 fR 10 N 14500..14501 fixed 13 2/4");
+        QTest::addColumn<QString>("answer"); // complete, count, then the first fits
+        QTest::newRow("exactly one") << s("10000|10500|10") << s("145000|145500|50")
+                                     << s("complete 1: 10240/1024/1 fR 10 N 14500..14550 fixed 7 11/11");
+        QTest::newRow("higher fR first")
+            << s("10240|10250|10") << s("145000|145500|100")
+            << s("complete 2: 10240/512/1 fR 20 N 7250..7275 fixed 8 6/6; 10240/1024/1 fR 10 N 14500..14550 fixed 8 6/6");
+        QTest::newRow("12.5 kHz") << s("10000|13000|10") << s("145000|146000|12.5")
+                                  << s("complete 1: 12800/1024/1 fR 12.5 N 11600..11680 fixed 6 81/81");
+        QTest::newRow("nearest")
+            << s("10240|10250|10") << s("145000|145003|1")
+            << s("nearest 3: 10240/256/1 fR 40 N 3625..3625 fixed 14 1/4; 10240/512/1 fR 20 N 7250..7250 fixed 14 1/4");
+        QTest::newRow("two beat one") << s("10240|10250|10") << s("145000|145015|5")
+                                      << s("nearest 1: 10240/1024/1 fR 10 N 14500..14501 fixed 13 2/4");
         QTest::newRow("none") << s("10000|10001|1") << s("100000.003|100002.003|1") << s("nearest 0: ");
     }
     void fits()
@@ -208,7 +225,9 @@ private Q_SLOTS:
         QStringList first;
         for (std::size_t i = 0; i < std::min<std::size_t>(2, result.fits.size()); ++i)
             first += fit(result.fits[i]);
-        QCOMPARE(QStringLiteral("%1 %2: ").arg(s(result.complete ? "complete" : "nearest")).arg(result.fits.size()) + first.join(s("; ")), answer);
+        QCOMPARE(QStringLiteral("%1 %2: ").arg(s(result.complete ? "complete" : "nearest")).arg(result.fits.size())
+                     + first.join(s("; ")),
+                 answer);
         QVERIFY(!findFits(o, {}).complete);
     }
 

@@ -38,18 +38,25 @@ private Q_SLOTS:
         const QList<QByteArray> lines = r.out.split('\n');
         QCOMPARE(lines.size(), 8); // header, six channels, nothing after the last CR LF
         QVERIFY(lines[0].startsWith("osc_khz,r,ratio,fr_khz,input_khz,"));
-        QCOMPARE(lines[1], QByteArray("10240,1024,1,10,145000,145000,14500,14500,145000,0,0,ok,0,0,1,0,0,1,0,0,1,0,1,0,0,1,1,0,1\r"));
-        QCOMPARE(lines[6], QByteArray("10240,1024,1,10,145500,145500,14550,14550,145500,0,0,ok,0,0,1,0,1,1,0,1,0,1,1,0,0,1,1,0,1\r"));
+        QCOMPARE(lines[1],
+                 QByteArray(
+                     "10240,1024,1,10,145000,145000,14500,14500,145000,0,0,ok,0,0,1,0,0,1,0,0,1,0,1,0,0,1,1,0,1\r"));
+        QCOMPARE(lines[6],
+                 QByteArray(
+                     "10240,1024,1,10,145500,145500,14550,14550,145500,0,0,ok,0,0,1,0,1,1,0,1,0,1,1,0,0,1,1,0,1\r"));
         // Byte for byte what the plan window saves for the same band (its test checks that file).
-        QCOMPARE(r.out, lorvex::plan::planCsv(lorvex::plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
+        QCOMPARE(r.out, lorvex::plan::planCsv(
+                            lorvex::plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
     }
 
     void fitFindsTheBestFirst()
     {
-        const Run r = run(QStringLiteral("fit --osc-from 10000 --osc-to 13000 --osc-step 10 --from 145000 --to 146000 --step=12.5 --format csv"));
+        const Run r = run(QStringLiteral(
+            "fit --osc-from 10000 --osc-to 13000 --osc-step 10 --from 145000 --to 146000 --step=12.5 --format csv"));
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out.split('\n').value(1), QByteArray("12800,1024,0,0,1,1,12.5,11600,11680,6,81,81\r"));
-        const Run text = run(QStringLiteral("fit --osc-from 10240 --osc-to 10250 --osc-step 10 --limit 1 ") + workedBand);
+        const Run text = run(QStringLiteral("fit --osc-from 10240 --osc-to 10250 --osc-step 10 --limit 1 ")
+                             + workedBand);
         QCOMPARE(text.exitCode, 0);
         QVERIFY2(text.out.contains("2 combinations fit all 6 channels (best 1 shown)"), text.out);
         QVERIFY2(text.out.contains("10240  512       1 1 0  1      20   7250   7275"), text.out);
@@ -57,7 +64,8 @@ private Q_SLOTS:
 
     void noFullFit()
     {
-        const Run r = run(QStringLiteral("fit --osc-from 10240 --osc-to 10250 --osc-step 10 --from 145000 --to 145003 --step 1"));
+        const Run r = run(
+            QStringLiteral("fit --osc-from 10240 --osc-to 10250 --osc-step 10 --from 145000 --to 145003 --step 1"));
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.out.startsWith("No combination fits all 4 channels; 3 fit 1 of them"), r.out);
         QVERIFY(r.err.isEmpty());
@@ -80,16 +88,20 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("message");
         const QString plan = QStringLiteral("plan --osc 10240 ");
         QTest::newRow("no command") << QString() << QByteArray("missing command: plan or fit (see --help)");
-        QTest::newRow("unknown command") << QStringLiteral("plans") << QByteArray("unknown command 'plans': plan or fit (see --help)");
-        QTest::newRow("unknown option") << plan + QStringLiteral("--r 1024 --rr 8 ") + workedBand << QByteArray("unknown option --rr");
-        QTest::newRow("missing value") << plan + workedBand + QStringLiteral(" --r") << QByteArray("option --r needs a value");
+        QTest::newRow("unknown command") << QStringLiteral("plans")
+                                         << QByteArray("unknown command 'plans': plan or fit (see --help)");
+        QTest::newRow("unknown option") << plan + QStringLiteral("--r 1024 --rr 8 ") + workedBand
+                                        << QByteArray("unknown option --rr");
+        QTest::newRow("missing value") << plan + workedBand + QStringLiteral(" --r")
+                                       << QByteArray("option --r needs a value");
         QTest::newRow("missing option") << plan + workedBand << QByteArray("missing option --r");
         QTest::newRow("R 1000") << plan + QStringLiteral("--r 1000 ") + workedBand
                                 << QByteArray("--r 1000: R must be one of 8, 128, 256, 512, 1024, 2048, 2410, 8192");
         QTest::newRow("ratio 3") << plan + QStringLiteral("--r 1024 --ratio 3 ") + workedBand
                                  << QByteArray("--ratio 3: P must be one of 1, 64, 128, 256");
-        QTest::newRow("502 channels") << plan + QStringLiteral("--r 1024 --from 1000 --to 251500 --step 500")
-                                      << QByteArray("--from/--to/--step: the range has more than 501 frequencies (at most 500 steps)");
+        QTest::newRow("502 channels")
+            << plan + QStringLiteral("--r 1024 --from 1000 --to 251500 --step 500")
+            << QByteArray("--from/--to/--step: the range has more than 501 frequencies (at most 500 steps)");
         QTest::newRow("not a number") << plan + QStringLiteral("--r 1024 --from 145000 --to 1e6 --step 100")
                                       << QByteArray("--to: '1e6' is not a number (digits with at most one '.')");
         QTest::newRow("oscillator") << QStringLiteral("plan --osc 20001 --r 1024 ") + workedBand

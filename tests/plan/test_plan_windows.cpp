@@ -76,8 +76,12 @@ struct Band {
     Band(const char *reference, const char *input)
     {
         const QStringList r = l(reference), i = l(input);
-        tc.settings.write({{keys::ReferansBaslama, r[0]}, {keys::ReferansBitis, r[1]}, {keys::ReferansAdim, r[2]},
-                           {keys::GirisBaslama, i[0]}, {keys::GirisBitis, i[1]}, {keys::GirisAdim, i[2]}});
+        tc.settings.write({{keys::ReferansBaslama, r[0]},
+                           {keys::ReferansBitis, r[1]},
+                           {keys::ReferansAdim, r[2]},
+                           {keys::GirisBaslama, i[0]},
+                           {keys::GirisBitis, i[1]},
+                           {keys::GirisAdim, i[2]}});
         AnaForm::Hooks hooks;
         hooks.openResult = [this](QWidget *, const ResultInputs &) { results += text("SeçilenNToplamiKutusu"); };
         hooks.openPlan = [this](QWidget *owner, const plan::BandInputs &band) {
@@ -99,14 +103,18 @@ struct Band {
     void pick(const char *listName, const char *line)
     {
         QListWidget *l = list(listName);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->findItems(s(line), Qt::MatchExactly).value(0)).center());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->findItems(s(line), Qt::MatchExactly).value(0)).center());
     }
     void tickRa(std::initializer_list<int> bits)
     {
         for (const int bit : bits)
             get<QCheckBox>(qPrintable(QStringLiteral("RAOnayi_%1").arg(bit)))->click();
     }
-    QStringList texts() const { return {text("RAToplamiKutusu"), text("ReferansOscDeğeriKutusu"), text("GerekliNToplamiKutusu")}; }
+    QStringList texts() const
+    {
+        return {text("RAToplamiKutusu"), text("ReferansOscDeğeriKutusu"), text("GerekliNToplamiKutusu")};
+    }
     void keys(int key) { QTest::keyClick(form.get(), Qt::Key(key), Qt::ControlModifier); }
 
     TestContext tc;
@@ -153,7 +161,9 @@ private Q_SLOTS:
         const QStringList lines = copied.split(s("\r\n"));
         QCOMPARE(lines.size(), 6 + 2); // headings, six channels, the final line end
         QVERIFY(lines[0].startsWith(s("Giriş (Khz)\tfIn / P (Khz)\tTam N\tAyarlanan N\t")));
-        QCOMPARE(lines[3], s("145.200\t145200\t14520\t14.520\t145200\t0\t0\tAyarlanabilir\t0\t0\t0\t1\t1\t1\t0\t1\t0\t0\t1\t1\t0\t1"));
+        QCOMPARE(
+            lines[3],
+            s("145.200\t145200\t14520\t14.520\t145200\t0\t0\tAyarlanabilir\t0\t0\t0\t1\t1\t1\t0\t1\t0\t0\t1\t1\t0\t1"));
         QVERIFY(b.results.isEmpty());
 
         whenOpen("PlanWindow", [&](QWidget *plan) {
@@ -204,7 +214,8 @@ private Q_SLOTS:
         }
         const QByteArray bytes = readFile(b.chooser.answer);
         if (suffix == s(".csv"))
-            QCOMPARE(bytes, plan::planCsv(plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
+            QCOMPARE(bytes,
+                     plan::planCsv(plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
         else
             QVERIFY(bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF"));
         QCOMPARE(QDir(b.tc.home.file(s("out"))).entryList(QDir::Files | QDir::Hidden), QStringList{s("plan") + suffix});
@@ -215,7 +226,7 @@ private Q_SLOTS:
         Band b("10000|10300|10", "145000|145500|100");
         b.pick("GirişFrekansiListesi", "145.000");
         QTest::keyClick(b.get<QComboBox>("GirişFrekansiBölListesi"), Qt::Key_Down); // ratio 64
-        b.tickRa({0}); // R 2410
+        b.tickRa({0});                                                              // R 2410
         QString status;
         whenOpen("FitWindow", [&](QWidget *fit) {
             status = fit->findChild<QLabel *>(s("FitStatus"))->text();

@@ -24,8 +24,12 @@ namespace {
 struct Row {
     const char *boxes[3], *button, *list;
 };
-const Row rows[] = {{{"ReferansOscBaşlamaKutusu", "ReferansOscBitişKutusu", "ReferansOscAdimKutusu"}, "ReferansListesiYükleDüğmesi", "ReferansOscListesi"},
-                    {{"GirişFrekansiBaşlamaKutusu", "GirişFrekansiBitişKutusu", "GirişFrekansiAdimKutusu"}, "GirişFrekansiListesiYükleDüğmesi", "GirişFrekansiListesi"}};
+const Row rows[] = {{{"ReferansOscBaşlamaKutusu", "ReferansOscBitişKutusu", "ReferansOscAdimKutusu"},
+                     "ReferansListesiYükleDüğmesi",
+                     "ReferansOscListesi"},
+                    {{"GirişFrekansiBaşlamaKutusu", "GirişFrekansiBitişKutusu", "GirişFrekansiAdimKutusu"},
+                     "GirişFrekansiListesiYükleDüğmesi",
+                     "GirişFrekansiListesi"}};
 
 // Window title, then Çerçeve_0..6, Etiket_0..11, the four buttons and Menü_0..1.
 const QStringList builtInCaptions = l(
@@ -57,13 +61,18 @@ bool allSelected(const QLineEdit *box) { return box->hasFocus() && box->selected
 
 // On the indicator (a short caption leaves the middle of the box outside it),
 // through the window as a user's click, which passes over mouse-transparent boxes.
-void tick(QCheckBox *b) { QTest::mouseClick(b->window()->windowHandle(), Qt::LeftButton, {}, b->mapTo(b->window(), QPoint(7, b->height() / 2))); }
+void tick(QCheckBox *b)
+{
+    QTest::mouseClick(b->window()->windowHandle(), Qt::LeftButton, {},
+                      b->mapTo(b->window(), QPoint(7, b->height() / 2)));
+}
 
 // Right-clicks w, or presses key on it, and answers the selection menu, if it
 // opens (a nested loop), with the action (none: closes it). True when it
 // opened; menuAt is where.
 QPoint menuAt;
-bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr, Qt::Key key = Qt::Key_unknown, Qt::KeyboardModifiers modifiers = {})
+bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr, Qt::Key key = Qt::Key_unknown,
+               Qt::KeyboardModifiers modifiers = {})
 {
     bool opened = false;
     QTimer look;
@@ -134,7 +143,8 @@ struct Window {
     void clickLine(const Row &row, const char *line)
     {
         auto *list = get<QListWidget>(row.list);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->findItems(s(line), Qt::MatchExactly).value(0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->findItems(s(line), Qt::MatchExactly).value(0)).center());
     }
 
     TestContext tc;
@@ -168,27 +178,35 @@ private Q_SLOTS:
         QFETCH(QString, languageFile);
         Window w(locale);
         QCOMPARE(w.form->pos(), centred(w.form->size()));
-        QCOMPARE(w.texts({rows[0].boxes[0], rows[0].boxes[1], rows[0].boxes[2], rows[1].boxes[0], rows[1].boxes[1], rows[1].boxes[2]}),
+        QCOMPARE(w.texts({rows[0].boxes[0], rows[0].boxes[1], rows[0].boxes[2], rows[1].boxes[0], rows[1].boxes[1],
+                          rows[1].boxes[2]}),
                  l("2048|2050|2|5000|5500|500"));
         QCOMPARE(w.get<QComboBox>("GirişFrekansiBölListesi")->currentText(), s("1"));
-        QCOMPARE(w.texts({"RAToplamiKutusu", "ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu", "SeçilenNToplamiKutusu"}),
+        QCOMPARE(w.texts(
+                     {"RAToplamiKutusu", "ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu", "SeçilenNToplamiKutusu"}),
                  QStringList({s("8192"), s("0"), QString(), selectedN}));
         QVERIFY(w.tc.boxes.shown().isEmpty());
-        for (int load = 0; languageFile.isEmpty() && load < 3; ++load, w.form->StringYükle()) // as built, then twice more
+        for (int load = 0; languageFile.isEmpty() && load < 3;
+             ++load, w.form->StringYükle()) // as built, then twice more
             QCOMPARE(captions(*w.form), builtInCaptions);
         if (!languageFile.isEmpty()) {
-            QVERIFY(!language_file::Load(languageFile, MessageTable::count, w.tc.state.Mesajlar, w.tc.state.DilBilgileri));
+            QVERIFY(
+                !language_file::Load(languageFile, MessageTable::count, w.tc.state.Mesajlar, w.tc.state.DilBilgileri));
             w.form->StringYükle();
             QVERIFY(captions(*w.form) != builtInCaptions);
         }
         QStringList clipped;
-        const auto check = [&](const QWidget *c, bool fits) { clipped += fits ? QStringList() : QStringList{c->objectName()}; };
+        const auto check = [&](const QWidget *c, bool fits) {
+            clipped += fits ? QStringList() : QStringList{c->objectName()};
+        };
         const auto right = [](const QWidget *c) { return c->x() + c->width(); };
         for (const QAbstractButton *b : w.form->findChildren<QAbstractButton *>()) {
             QStyleOptionButton o;
             o.initFrom(b);
-            const auto contents = qobject_cast<const QCheckBox *>(b) ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
-            check(b, b->fontMetrics().horizontalAdvance(b->text()) <= b->style()->subElementRect(contents, &o, b).width());
+            const auto contents = qobject_cast<const QCheckBox *>(b) ? QStyle::SE_CheckBoxContents
+                                                                     : QStyle::SE_PushButtonContents;
+            check(b,
+                  b->fontMetrics().horizontalAdvance(b->text()) <= b->style()->subElementRect(contents, &o, b).width());
         }
         for (const QGroupBox *g : w.form->findChildren<QGroupBox *>()) {
             QStyleOptionGroupBox o;
@@ -198,14 +216,17 @@ private Q_SLOTS:
             const QRect title = g->style()->subControlRect(QStyle::CC_GroupBox, &o, QStyle::SC_GroupBoxLabel, g);
             QFont bold = g->font(); // the style draws titles bold
             bold.setBold(true);
-            check(g, title.left() + std::max(QFontMetrics(bold).horizontalAdvance(g->title()), title.width()) <= g->width() - 4);
+            check(g, title.left() + std::max(QFontMetrics(bold).horizontalAdvance(g->title()), title.width())
+                         <= g->width() - 4);
         }
         for (const QLabel *label : w.form->findChildren<QLabel *>())
-            check(label, label->x() >= 0 && right(label) <= label->parentWidget()->width() && label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+            check(label, label->x() >= 0 && right(label) <= label->parentWidget()->width()
+                             && label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
         // Self-sized labels end before their neighbours.
         const auto at = [&](const char *name) { return w.get<QWidget>(name); };
-        const char *before[][2] = {{"Etiket_0", rows[1].list}, {"Etiket_4", "GirişFrekansiBölListesi"}, {"Etiket_7", rows[0].boxes[0]},
-                                   {"Etiket_11", rows[1].boxes[0]}, {"Etiket_8", "Etiket_9"}, {"Etiket_9", "Etiket_10"}};
+        const char *before[][2] = {{"Etiket_0", rows[1].list},     {"Etiket_4", "GirişFrekansiBölListesi"},
+                                   {"Etiket_7", rows[0].boxes[0]}, {"Etiket_11", rows[1].boxes[0]},
+                                   {"Etiket_8", "Etiket_9"},       {"Etiket_9", "Etiket_10"}};
         for (const auto &[label, next] : before)
             check(at(label), right(at(label)) < at(next)->x());
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u' ')));
@@ -223,9 +244,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<bool>("english");
         QTest::addColumn<QStringList>("spelt");
-        QTest::newRow("main tr") << s("AnaForm") << false
-                                 << l("NOnayi_3=N3, 8=Pin (14)|RAOnayi_2=RA2=Pin (7)|GirişFrekansiBölListesi=Bölme Oranı|"
-                                      "ReferansListesiYükleDüğmesi=Referans Osc. Aralığı, Liste Oluştur");
+        QTest::newRow("main tr")
+            << s("AnaForm") << false
+            << l("NOnayi_3=N3, 8=Pin (14)|RAOnayi_2=RA2=Pin (7)|GirişFrekansiBölListesi=Bölme Oranı|"
+                 "ReferansListesiYükleDüğmesi=Referans Osc. Aralığı, Liste Oluştur");
         QTest::newRow("main en") << s("AnaForm") << true
                                  << l("GirişFrekansiBölListesi=Division Ratio|"
                                       "GirişFrekansiListesiYükleDüğmesi=Input Freq. Range, Build List");
@@ -254,11 +276,13 @@ private Q_SLOTS:
         else if (window == s("GüncellemeFormu"))
             dialog = std::make_unique<GüncellemeFormu>(w.form.get(), w.ctx);
         QWidget *shown = dialog ? static_cast<QWidget *>(dialog.get()) : w.form.get();
-        QCOMPARE(QAccessible::queryAccessibleInterface(shown)->role(), dialog ? QAccessible::Dialog : QAccessible::Window);
+        QCOMPARE(QAccessible::queryAccessibleInterface(shown)->role(),
+                 dialog ? QAccessible::Dialog : QAccessible::Window);
         QStringList names{called(shown)};
         for (QWidget *c : shown->findChildren<QWidget *>(QRegularExpression(s("^(?!qt_).")))) {
             if (c->window() == shown && (c->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(c))) {
-                QVERIFY2(!called(c).isEmpty() && !names.contains(called(c)), qPrintable(c->objectName() + s(": ") + called(c)));
+                QVERIFY2(!called(c).isEmpty() && !names.contains(called(c)),
+                         qPrintable(c->objectName() + s(": ") + called(c)));
                 names += called(c);
             }
         }
@@ -291,13 +315,16 @@ private Q_SLOTS:
         }
         QCOMPARE(w.selectedAtResult, l("14.500"));
         const ResultInputs &r = w.results.front();
-        QCOMPARE(QStringList({r.inputFrequency, r.divisionRatio, r.referenceOscillator, r.referenceFrequency}), l("145.000|1|10.240|10"));
+        QCOMPARE(QStringList({r.inputFrequency, r.divisionRatio, r.referenceOscillator, r.referenceFrequency}),
+                 l("145.000|1|10.240|10"));
         QCOMPARE(r.raChecked, (std::array<bool, 3>{true, true, false}));
-        QCOMPARE(r.nChecked, (std::array<bool, 14>{true, true, false, true, true, false, true, false, true, true, true}));
+        QCOMPARE(r.nChecked,
+                 (std::array<bool, 14>{true, true, false, true, true, false, true, false, true, true, true}));
         // Rebuilding a list clears its selection; the displays stay.
         click(w.get<QPushButton>(rows[0].button));
         QVERIFY(w.get<QListWidget>(rows[0].list)->selectedItems().isEmpty());
-        QCOMPARE(w.texts({"ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu", "SeçilenNToplamiKutusu"}), l("10|14.500|14.500"));
+        QCOMPARE(w.texts({"ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu", "SeçilenNToplamiKutusu"}),
+                 l("10|14.500|14.500"));
     }
 
     void rangeBoxes()
@@ -305,7 +332,8 @@ private Q_SLOTS:
         for (const int row : {0, 1}) { // the reference row in Turkish, the input row in English
             const Row &r = rows[row];
             Window w(row ? english : turkish);
-            // Entering selects all; Enter walks start, end, step and the button without building; on the button it builds.
+            // Entering selects all; Enter walks start, end, step and the button without building; on the button it
+            // builds.
             QTest::mouseClick(w.get(r.boxes[0]), Qt::LeftButton, {}, QPoint(4, 10));
             QVERIFY(allSelected(w.get(r.boxes[0])));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -402,10 +430,12 @@ private Q_SLOTS:
         // By keyboard at the focused N box: Shift+F10 and the Menu key; not F10 alone, not the total's box.
         auto *box = w.get<QCheckBox>("NOnayi_13");
         box->setFocus(Qt::TabFocusReason);
-        QVERIFY(menuOpens(box, {}, "Menü_0", Qt::Key_F10, Qt::ShiftModifier) && menuAt == box->mapToGlobal(QPoint(0, box->height())));
+        QVERIFY(menuOpens(box, {}, "Menü_0", Qt::Key_F10, Qt::ShiftModifier)
+                && menuAt == box->mapToGlobal(QPoint(0, box->height())));
         QCOMPARE(w.selectedAtResult, l("16.382|16.382"));
         QVERIFY(menuOpens(box, {}, "Menü_1", Qt::Key_Menu) && w.text("SeçilenNToplamiKutusu") == s("16.383"));
-        QVERIFY(!menuOpens(box, {}, nullptr, Qt::Key_F10) && !menuOpens(w.get("SeçilenNToplamiKutusu"), {}, nullptr, Qt::Key_Menu));
+        QVERIFY(!menuOpens(box, {}, nullptr, Qt::Key_F10)
+                && !menuOpens(w.get("SeçilenNToplamiKutusu"), {}, nullptr, Qt::Key_Menu));
         tick(w.get<QCheckBox>("OnayBilgisi"));
         QVERIFY(w.get<QCheckBox>("OnayBilgisi")->isChecked()); // the legend cannot be unticked
     }
@@ -468,13 +498,15 @@ private Q_SLOTS:
         w.form->move(100, 120);
         QTest::keyClick(w.get(rows[0].boxes[0]), Qt::Key_Escape);
         QVERIFY(!w.form->isVisible());
-        QCOMPARE(QStringList({w.tc.settings.read(keys::SolBosluk, QString()), w.tc.settings.read(keys::UstBosluk, QString())}), l("1500|1800"));
+        QCOMPARE(QStringList(
+                     {w.tc.settings.read(keys::SolBosluk, QString()), w.tc.settings.read(keys::UstBosluk, QString())}),
+                 l("1500|1800"));
     }
 
     void storedPosition_data()
     {
         QTest::addColumn<QStringList>("stored"); // left and top
-        QTest::addColumn<QPoint>("place"); // -1: centred
+        QTest::addColumn<QPoint>("place");       // -1: centred
         QTest::newRow("stored") << l("1500|1800") << QPoint(100, 120);
         QTest::newRow("damaged") << l("abc|abc") << QPoint(-1, -1);
         QTest::newRow("left damaged") << l("abc|1800") << QPoint(-1, 120);

@@ -28,14 +28,17 @@ QString ask(const QString &kind, const QString &input, const QLocale &locale)
     if (kind == u"keys") { // the characters that pass; a move to the next box shows as '>'
         QString typed;
         for (const QChar c : input)
-            typed += filterKey(c, locale) == KeyDecision::Pass ? QString(c) : filterKey(c, locale) == KeyDecision::MoveToNext ? s(">") : QString();
+            typed += filterKey(c, locale) == KeyDecision::Pass         ? QString(c)
+                     : filterKey(c, locale) == KeyDecision::MoveToNext ? s(">")
+                                                                       : QString();
         return typed;
     }
     if (kind == u"ticks") { // N boxes ticked in turn by weight (negative: cleared), against the worked example's N
         Calculation c;
         QStringList locked;
         for (const QString &weight : part)
-            if (locks(locale.toString(14500), c.nBoxChanged(QString::number(std::abs(weight.toInt())), weight.toInt() > 0, locale), locale))
+            if (locks(locale.toString(14500),
+                      c.nBoxChanged(QString::number(std::abs(weight.toInt())), weight.toInt() > 0, locale), locale))
                 locked += weight;
         return s("locks at ") + locked.join(u',');
     }
@@ -48,7 +51,10 @@ QString ask(const QString &kind, const QString &input, const QLocale &locale)
                                         kind == u"ref" ? referenceListParameters() : inputListParameters(), locale);
     QString answer = QStringList({r.start, r.end, r.step}).join(u'|') + s(": ");
     if (!r.built)
-        return answer + QStringLiteral("warning %1 at %2%3").arg(r.message).arg(l("start|end|step")[int(r.focus)], r.lines.isEmpty() ? QString() : s(" with lines"));
+        return answer
+               + QStringLiteral("warning %1 at %2%3")
+                     .arg(r.message)
+                     .arg(l("start|end|step")[int(r.focus)], r.lines.isEmpty() ? QString() : s(" with lines"));
     if (r.lines.size() > 4)
         return answer + QStringLiteral("%1 lines %2 .. %3").arg(r.lines.size()).arg(r.lines.first(), r.lines.last());
     return answer + r.lines.join(u' ');
@@ -78,7 +84,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("answer");
         const auto row = [](const char *kind, const QLocale &locale, const QString &input, const char *answer) {
             QString tag = QStringLiteral("%1 %2 '%3'").arg(s(kind), locale.name(), input.left(40));
-            std::replace_if(tag.begin(), tag.end(), [](QChar c) { return !c.isPrint(); }, u'^');
+            std::replace_if(
+                tag.begin(), tag.end(), [](QChar c) { return !c.isPrint(); }, u'^');
             QTest::newRow(qPrintable(tag)) << s(kind) << locale << input << s(answer);
         };
         row("shown", turkish, s("0.25"), "0 0,25"); // 2048 / 8192
@@ -90,7 +97,8 @@ private Q_SLOTS:
         row("shown", turkish, s("-0.004"), "0 0");
         row("shown", english, s("inf"), " ");
 
-        for (const char *bad : {"", "   ", "1e3", "inf", "nan", "--1", "+-1", "- 1", "abc", "12a", "0x10", "-", ",", ".", "1 2"})
+        for (const char *bad :
+             {"", "   ", "1e3", "inf", "nan", "--1", "+-1", "- 1", "abc", "12a", "0x10", "-", ",", ".", "1 2"})
             for (const QLocale &locale : {turkish, english})
                 row("read", locale, s(bad), "refused");
         row("read", turkish, s("1,2,3"), "refused"); // two decimal separators
@@ -101,7 +109,8 @@ private Q_SLOTS:
         row("read", turkish, s("2,048"), "2.048");
         row("read", turkish, s("1.2.3"), "123"); // groups anywhere
         row("read", turkish, s("-1.234,5"), "-1234.5");
-        row("read", QLocale(QLocale::French, QLocale::France), s("1 000,5"), "1000.5"); // a plain space for a blank group
+        row("read", QLocale(QLocale::French, QLocale::France), s("1 000,5"),
+            "1000.5"); // a plain space for a blank group
 
         row("ticks", turkish, s("1|2|8|16|64|256|512|1024"), "locks at 1024"); // 16383 - 1883, at the last tick only
         row("ticks", turkish, s("64|1|1024|8|512|2|256|16"), "locks at 16");
@@ -133,7 +142,8 @@ private Q_SLOTS:
         row("ref", turkish, s("2000|2010|3"), "2000|2010|3: 2.000 2.003 2.006 2.009");
         row("ref", turkish, s("2000|2010|10"), "2000|2010|10: 2.000 2.010");
         // A step too small to move the running sum would never end.
-        row("ref", turkish, s("1000|1000,0000000000002|0,00000000000005"), "1000|1000,0000000000002|0,00000000000005: 501 lines 1.000 .. 1.000");
+        row("ref", turkish, s("1000|1000,0000000000002|0,00000000000005"),
+            "1000|1000,0000000000002|0,00000000000005: 501 lines 1.000 .. 1.000");
         row("ref", turkish, s("1000|1501|1"), "1000|1501|1: warning 136 at start");
         row("ref", turkish, s("999|1500|1"), "999|1500|1: warning 132 at start");
         row("ref", turkish, s("|2050|2"), "0|2050|2: warning 132 at start");
@@ -155,12 +165,16 @@ private Q_SLOTS:
 
     void everyTextReadsBack()
     {
-        const double values[] = {0, -0.0, 0.004, -0.004, 0.005, 125.125, -0.5, 2.5, 1000.49, -16383.5, 1.0 / 3, 9.1e15, -9e15, 1e20, -1e300};
-        for (const QLocale &locale : {turkish, english, QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::French, QLocale::France)})
+        const double values[] = {0,       -0.0,     0.004,   -0.004, 0.005, 125.125, -0.5,  2.5,
+                                 1000.49, -16383.5, 1.0 / 3, 9.1e15, -9e15, 1e20,    -1e300};
+        for (const QLocale &locale :
+             {turkish, english, QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::French, QLocale::France)})
             for (const double x : values)
-                for (const auto &[text, shown] : {std::pair(wholeNumberText(x, locale), std::round(x)),
-                                                  std::pair(twoDecimalText(x, locale), std::isfinite(x * 100) ? std::nearbyint(x * 100) / 100 : x)})
-                    QVERIFY2(readNumber(text, locale) == shown && (shown != 0 || !text.contains(locale.negativeSign())), qPrintable(text)); // never "-0"
+                for (const auto &[text, shown] :
+                     {std::pair(wholeNumberText(x, locale), std::round(x)),
+                      std::pair(twoDecimalText(x, locale), std::isfinite(x * 100) ? std::nearbyint(x * 100) / 100 : x)})
+                    QVERIFY2(readNumber(text, locale) == shown && (shown != 0 || !text.contains(locale.negativeSign())),
+                             qPrintable(text)); // never "-0"
     }
 
     void calculation_data()
@@ -178,7 +192,8 @@ private Q_SLOTS:
         const std::optional<QString> none, fOsc = locale.toString(10240), fIn = locale.toString(145000);
         const std::array<bool, raBitCount> r1024{true, true, false}, r2410{true, false, false};
         // R, fR and the required N ("kept": its box keeps its text).
-        const auto run = [&](std::optional<QString> reference, std::optional<QString> input, QString ratio, std::array<bool, raBitCount> ra) {
+        const auto run = [&](std::optional<QString> reference, std::optional<QString> input, QString ratio,
+                             std::array<bool, raBitCount> ra) {
             const CalculationDisplay d = c.DeğerleriHesapla({reference, input, ratio, ra}, locale);
             return QStringList({d.raTotal, d.referenceValue, d.requiredN.value_or(s("kept"))});
         };
@@ -188,7 +203,8 @@ private Q_SLOTS:
         QCOMPARE(run(fOsc, none, s("1"), {}), QStringList({s("8192"), shown[1], s("0")}));
         QCOMPARE(run(fOsc, none, s("1"), r1024), l("1024|10|0"));
         QCOMPARE(run(none, fIn, s("1"), r1024), QStringList({s("1024"), s("10"), shown[2]}));
-        QCOMPARE(run(none, none, s("64"), r1024), QStringList({s("1024"), s("10"), shown[2]})); // no input line: fD stays
+        QCOMPARE(run(none, none, s("64"), r1024),
+                 QStringList({s("1024"), s("10"), shown[2]})); // no input line: fD stays
         QCOMPARE(run(none, fIn, s("64"), r1024), l("1024|10|227"));
         QCOMPARE(*requiredN(c.BölünmüşGirişFrekansi, c.ReferansFrekansi), 226.5625);
         QCOMPARE(run(none, fIn, s("256"), r1024), l("1024|10|57"));
@@ -204,7 +220,8 @@ private Q_SLOTS:
             passed += c.nBoxChanged(QString::number(nWeight(bit)), true, turkish);
             QVERIFY(!locks(s("0"), passed.last(), turkish)); // a required N of 0 never locks
         }
-        QCOMPARE(passed, l("16.382|16.380|16.376|16.368|16.352|16.320|16.256|16.128|15.872|15.360|14.336|12.288|8.192|0"));
+        QCOMPARE(passed,
+                 l("16.382|16.380|16.376|16.368|16.352|16.320|16.256|16.128|15.872|15.360|14.336|12.288|8.192|0"));
         boxes[0] = boxes[5] = boxes[13] = true;
         QCOMPARE(boxesToChange(boxes, true), std::vector<int>({1, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12}));
         QCOMPARE(boxesToChange(boxes, false), std::vector<int>({0, 5, 13}));

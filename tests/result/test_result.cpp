@@ -26,7 +26,8 @@ ResultInputs example(const QString &inputFrequency = u"145.000"_s)
     return in;
 }
 
-const QString exampleText = u"Giriş Frekansı\t: 145.000 Khz\r\nBölme Oranı\t: 1\r\nReferans Osc.\t: 10.240 Khz\r\n"
+const QString exampleText =
+    u"Giriş Frekansı\t: 145.000 Khz\r\nBölme Oranı\t: 1\r\nReferans Osc.\t: 10.240 Khz\r\n"
     u"Bölme Sonucu\t: 10 Khz\r\n\r\nPin Değerleri\r\nPin (5): 0\r\nPin (6): 0\r\nPin (7): 1\r\n\r\nPin (11): 0\r\n"
     u"Pin (12): 0\r\nPin (13): 1\r\nPin (14): 0\r\nPin (15): 0\r\nPin (16): 1\r\nPin (17): 0\r\nPin (18): 1\r\n"
     u"Pin (19): 0\r\nPin (20): 0\r\nPin (22): 1\r\nPin (23): 1\r\nPin (24): 0\r\nPin (25): 1\r\n\r\n0 = Gnd\r\n"
@@ -51,7 +52,11 @@ struct Window {
     void open(const ResultInputs &in = example(), Writer w = {}) { form.emplace(nullptr, ctx, in, w); } // {}: BMP
     template <class W = QPushButton> W *child(const char *n) { return form->findChild<W *>(QString::fromUtf8(n)); }
     void click(const char *name) { QTest::mouseClick(child(name), Qt::LeftButton); }
-    void save(QMessageBox::StandardButton answer) { t.boxes.expect(answer); click("GörüntüOlarakKaydetDüğmesi"); }
+    void save(QMessageBox::StandardButton answer)
+    {
+        t.boxes.expect(answer);
+        click("GörüntüOlarakKaydetDüğmesi");
+    }
     QString flag() { return child("GörüntüOlarakKaydetDüğmesi")->property("tag").toString(); }
     QString images() const { return t.home.path() + u"/Documents/Tavoran/Lorvex/Images/"_s; }
     QStringList files() const { return QDir(images()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
@@ -74,7 +79,7 @@ private Q_SLOTS:
         const QStringList pins = u"11 12 13 14 15 16 17 18 19 20 22 23 24 25 5 6 7"_s.split(u' ');
         // {the only N box ticked, RA boxes ticked, levels of the pins in the order above}
         for (const auto &[nBit, ra, levels] : {std::tuple{12, false, u"11111111110111111"_s}, // pin 22 only
-                                               {10, false, u"11111111111101111"_s},         // pin 24 only
+                                               {10, false, u"11111111111101111"_s},           // pin 24 only
                                                {11, true, u"11111111111110000"_s}}) {
             ResultInputs in{{}, {}, {}, {}, {}, {ra, ra, ra}};
             in.nChecked[nBit] = true;
@@ -93,8 +98,12 @@ private Q_SLOTS:
         MessageTable t;
         const ResultInputs in = example(QString()); // no line selected: two blanks between the colon and the unit
         QString expected = QString(exampleText).replace(u"145.000"_s, QString());
-        for (const auto &[n, was] : {std::pair{104, "Referans Osc."}, {105, "Giriş Frekansı"}, {108, "Bölme Sonucu"},
-                                     {111, "Bölme Oranı"}, {120, "Değerleri"}, {131, "Açık"}}) {
+        for (const auto &[n, was] : {std::pair{104, "Referans Osc."},
+                                     {105, "Giriş Frekansı"},
+                                     {108, "Bölme Sonucu"},
+                                     {111, "Bölme Oranı"},
+                                     {120, "Değerleri"},
+                                     {131, "Açık"}}) {
             t.set(n, u"M%1"_s.arg(n));
             expected.replace(QString::fromUtf8(was), t.text(n));
         }
@@ -111,14 +120,23 @@ private Q_SLOTS:
         // Line height 14: lines 14 apart, 5 more before the oscillator, 8 before the heading,
         // 4 before y0 = 95 where both pin columns start, 8 between the RA pins and the legend.
         const QList<PlacedText> drawn = reportDrawing(example(), MessageTable(), 14);
-        for (const auto &[step, x, y] : {std::array{1, 10, 8}, {2, 125, 8}, {5, 10, 41}, {8, 125, 55}, {9, 10, 77},
-                                         {11, 10, 95}, {24, 10, 277}, {25, 125, 95}, {28, 125, 145}, {29, 125, 159}}) {
+        for (const auto &[step, x, y] : {std::array{1, 10, 8},
+                                         {2, 125, 8},
+                                         {5, 10, 41},
+                                         {8, 125, 55},
+                                         {9, 10, 77},
+                                         {11, 10, 95},
+                                         {24, 10, 277},
+                                         {25, 125, 95},
+                                         {28, 125, 145},
+                                         {29, 125, 159}}) {
             const PlacedText &p = drawn[step - (step > 10 ? 2 : 1)]; // step 10 draws nothing
             QCOMPARE(QList<int>({p.step, p.x, p.y}), QList<int>({step, x, y}));
         }
         // {line spacing, text height, line height}: 14 would push pin 25 below the 285 pixels; at least 1;
         // with text 8 high the last pin line ends on the last pixel row, and 14 fits.
-        for (const auto &[spacing, height, h] : {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}, {14, 8, 14}})
+        for (const auto &[spacing, height, h] :
+             {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}, {14, 8, 14}})
             QCOMPARE(fittedLineHeight(spacing, height, 285), h);
     }
 
@@ -168,7 +186,8 @@ private Q_SLOTS:
         QCOMPARE(std::tuple(shown.size(), shown.devicePixelRatio()), std::tuple(QSize(294, 285) * ratio, ratio));
         QCOMPARE(w.child<QLabel>("SimgeKutusu")->pixmap().size(), QSize(48, 48) * ratio);
         const auto [atOne, here] = std::pair(ink(w.form->picture()), ink(shown));
-        QVERIFY((atOne.first - here.first).manhattanLength() <= 2 && (atOne.second - here.second).manhattanLength() <= 2);
+        QVERIFY((atOne.first - here.first).manhattanLength() <= 2
+                && (atOne.second - here.second).manhattanLength() <= 2);
         w.save(QMessageBox::No);
         const QByteArray saved = md5(test::readFile(w.images() + w.files().value(0)));
         qInfo("ratio %g saved %s", ratio, saved.constData());
@@ -179,8 +198,10 @@ private Q_SLOTS:
         env.insert(u"QT_SCALE_FACTOR"_s, u"2"_s);
         copy.setProcessEnvironment(env);
         copy.start(QCoreApplication::applicationFilePath(), {u"pictureAtTheScreensRatio"_s});
-        const QString out = copy.waitForFinished(60000) ? QString::fromLocal8Bit(copy.readAllStandardOutput()) : QString();
-        QVERIFY2(copy.exitCode() == 0 && out.contains(u"ratio 2 saved "_s + QString::fromLatin1(saved)), qPrintable(out));
+        const QString out = copy.waitForFinished(60000) ? QString::fromLocal8Bit(copy.readAllStandardOutput())
+                                                        : QString();
+        QVERIFY2(copy.exitCode() == 0 && out.contains(u"ratio 2 saved "_s + QString::fromLatin1(saved)),
+                 qPrintable(out));
     }
 
     void saveTakesTheLowestFreeNumber_data()

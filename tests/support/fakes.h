@@ -62,8 +62,8 @@ struct TestContext {
     }
     AppContext context()
     {
-        return AppContext{state, settings, boxes, errors, clock, opener, checker,
-                          home.path() + QStringLiteral("/cache/~tmp.001")};
+        return AppContext{state, settings, boxes,   errors,
+                          clock, opener,   checker, home.path() + QStringLiteral("/cache/~tmp.001")};
     }
 
     TestHome home;

@@ -63,7 +63,10 @@ private Q_SLOTS:
         HttpFixture server;
         const QString path = updateTempPath(); // in the user's cache
         QVERIFY(path.startsWith(home.file(QStringLiteral("cache/"))) && path.endsWith(QStringLiteral("/~tmp.001")));
-        QCOMPARE(HttpVersionChecker(server.url(), [] { return false; }, 1000).SurumKontrolEt(path, 101), 1);
+        QCOMPARE(HttpVersionChecker(
+                     server.url(), [] { return false; }, 1000)
+                     .SurumKontrolEt(path, 101),
+                 1);
         QCOMPARE(HttpVersionChecker(server.url(), {}, 1000).SurumKontrolEt(path, 101), 1); // no probe: offline
         QCOMPARE(server.requests, 0);
         QVERIFY(!QFile::exists(path));
@@ -79,7 +82,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("maxMs");
         const auto row = [](const char *n, Setup s, int r, int ms = 2000) { QTest::newRow(n) << s << r << ms; };
-        const auto file = [&](const char *n, QByteArray b, int r) { row(n, [b](HttpFixture &s) { s.serve(b); }, r); };
+        const auto file = [&](const char *n, QByteArray b, int r) {
+            row(
+                n, [b](HttpFixture &s) { s.serve(b); }, r);
+        };
         file("line 101 ending in 104", "100 Other 210\r\n101 Lorvex 104\r\n", 104);
         file("first 101 wins", "101 a 103\r\n101 b 109\r\n", 103);
         file("third of three CR LF lines", "100 Other 210\r\n100 X 220\r\n101 Lorvex 104\r\n", 104);
@@ -98,14 +104,23 @@ private Q_SLOTS:
         file("CR only splits", "100 Other 210\r101 Lorvex 104\r", 104);
         file("garbage bytes", QByteArray("\x89PNG\x00\x01\xff\xfe\r\n\x00\x00\x00", 13), 0);
         file("exactly the cap", "101 " + QByteArray(64 * 1024 - 7, 'x') + "105", 105);
-        row("404", [](HttpFixture &s) { s.serve("<html>Not Found</html>", 404); }, 2);
-        row("connection refused", [](HttpFixture &s) { s.close(); }, 2);
-        row("never answers", [](HttpFixture &) {}, 2, 3000);
-        row("stalls mid-body", [](HttpFixture &s) { s.respond = stall; }, 2, 3000);
-        row("over the cap, announced", [](HttpFixture &s) { s.serve(QByteArray(64 * 1024 + 1, '7')); }, 2);
-        row("over the cap, unannounced", [](HttpFixture &s) { s.serve(QByteArray(200 * 1024, '7'), 200, false); }, 2);
-        row("headers over the cap", [](HttpFixture &s) { s.respond = padHeaders; }, 2);
-        row("drips without end", [](HttpFixture &s) { s.respond = drip; }, 2, 1700); // the timeout bounds the whole check
+        row(
+            "404", [](HttpFixture &s) { s.serve("<html>Not Found</html>", 404); }, 2);
+        row(
+            "connection refused", [](HttpFixture &s) { s.close(); }, 2);
+        row(
+            "never answers", [](HttpFixture &) {}, 2, 3000);
+        row(
+            "stalls mid-body", [](HttpFixture &s) { s.respond = stall; }, 2, 3000);
+        row(
+            "over the cap, announced", [](HttpFixture &s) { s.serve(QByteArray(64 * 1024 + 1, '7')); }, 2);
+        row(
+            "over the cap, unannounced", [](HttpFixture &s) { s.serve(QByteArray(200 * 1024, '7'), 200, false); }, 2);
+        row(
+            "headers over the cap", [](HttpFixture &s) { s.respond = padHeaders; }, 2);
+        row(
+            "drips without end", [](HttpFixture &s) { s.respond = drip; }, 2,
+            1700); // the timeout bounds the whole check
     }
     void download()
     {
@@ -125,7 +140,10 @@ private Q_SLOTS:
             if (oldFile)
                 writeFile(path, "left from before");
             const QDeadlineTimer limit(maxMs);
-            QCOMPARE(HttpVersionChecker(server.url(), [] { return true; }, 1000).SurumKontrolEt(path, 101), result);
+            QCOMPARE(HttpVersionChecker(
+                         server.url(), [] { return true; }, 1000)
+                         .SurumKontrolEt(path, 101),
+                     result);
             QVERIFY(!limit.hasExpired());
             QCOMPARE(readFile(path), result == 2 && oldFile ? QByteArray("left from before") : QByteArray());
             QCOMPARE(QFile::exists(path), result == 2 && oldFile);
