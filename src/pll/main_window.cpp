@@ -79,7 +79,9 @@ bool opensMenu(const QKeyEvent &key)
 
 AnaForm::AnaForm(AppContext &ctx, Hooks hooks) : ctx_(ctx), hooks_(std::move(hooks)), locale_(ctx.settings.locale())
 {
-    QAccessible::installFactory(mainWindowInterface);
+    // Qt keeps every factory it is given: install this one once per run.
+    static const bool factoryInstalled = (QAccessible::installFactory(mainWindowInterface), true);
+    Q_UNUSED(factoryInstalled);
     createControls();
     connectControls();
     ctx_.errors.guarded(this, tags::Form1, [this] { load(); });
