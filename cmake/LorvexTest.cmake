@@ -1,8 +1,9 @@
-# lorvex_add_test(<name> SOURCES ... [LIBS ...] [LABEL unit|gui|e2e] [TIMEOUT s])
-# Every test runs offscreen, with a timeout, and with LeakSanitizer quiet about
-# leaks inside system libraries only.
+# lorvex_add_test(<name> [CORE] SOURCES ... [LIBS ...] [LABEL unit|gui|e2e] [TIMEOUT s])
+# CORE tests see the logic library and the core test support only. Every test
+# runs offscreen, with a timeout, and with LeakSanitizer quiet about leaks
+# inside system libraries only.
 function(lorvex_add_test name)
-    cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(T "CORE" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
     if(NOT T_LABEL)
         set(T_LABEL unit)
     endif()
@@ -10,7 +11,11 @@ function(lorvex_add_test name)
         set(T_TIMEOUT 120)
     endif()
     add_executable(${name} ${T_SOURCES})
-    target_link_libraries(${name} PRIVATE ${T_LIBS} lorvex_test_support Qt6::Test)
+    if(T_CORE)
+        target_link_libraries(${name} PRIVATE ${T_LIBS} lorvex_test_core)
+    else()
+        target_link_libraries(${name} PRIVATE ${T_LIBS} lorvex_test_gui)
+    endif()
     target_compile_definitions(${name} PRIVATE
         LORVEX_BINARY_DIR="${PROJECT_BINARY_DIR}" LORVEX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     add_test(NAME ${name} COMMAND ${name})

@@ -45,7 +45,7 @@ void FitWindow::createControls()
     auto *model = new TextTableModel(fitHeadings(m), std::move(rows), this);
     table_ = makeTableView(model, this);
     table_->setObjectName(QStringLiteral("FitTable"));
-    table_->setAccessibleName(windowTitle());
+    table_->setAccessibleName(status); // the window's title would be heard twice
     connect(table_, &QTableView::activated, this, [this] { apply(); });
 
     applyButton_ = tableWindowButton(this, "ApplyButton", m.text(msg::Apply));

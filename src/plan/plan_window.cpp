@@ -55,7 +55,8 @@ void PlanWindow::createControls()
     model->setDimmedRows(std::move(dimmed));
     table_ = makeTableView(model, this);
     table_->setObjectName(QStringLiteral("PlanTable"));
-    table_->setAccessibleName(windowTitle());
+    // The window's title would be heard twice; the summary tells which plan this is.
+    table_->setAccessibleName(summary_->text().replace(QLatin1Char('\n'), QStringLiteral(", ")));
     connect(table_, &QTableView::activated, this, [this](const QModelIndex &index) { rowActivated(index.row()); });
 
     legend_ = new QLabel(m.text(msg::FixedPinLegend), this);

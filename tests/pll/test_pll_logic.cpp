@@ -13,54 +13,6 @@
 using namespace lorvex::pll;
 using namespace lorvex::test;
 
-namespace {
-
-// One question of the text-in, text-out table, answered as a text.
-QString ask(const QString &kind, const QString &input, const QLocale &locale)
-{
-    const QStringList part = input.split(QLatin1Char('|'));
-    if (kind == u"shown") // whole-number and two-decimal forms of a value
-        return wholeNumberText(input.toDouble(), locale) + u' ' + twoDecimalText(input.toDouble(), locale);
-    if (kind == u"read") {
-        const std::optional<double> value = readNumber(input, locale);
-        return value ? QString::number(*value, 'g', QLocale::FloatingPointShortest) : s("refused");
-    }
-    if (kind == u"keys") { // the characters that pass; a move to the next box shows as '>'
-        QString typed;
-        for (const QChar c : input)
-            typed += filterKey(c, locale) == KeyDecision::Pass         ? QString(c)
-                     : filterKey(c, locale) == KeyDecision::MoveToNext ? s(">")
-                                                                       : QString();
-        return typed;
-    }
-    if (kind == u"ticks") { // N boxes ticked in turn by weight (negative: cleared), against the worked example's N
-        Calculation c;
-        QStringList locked;
-        for (const QString &weight : part)
-            if (locks(locale.toString(14500),
-                      c.nBoxChanged(QString::number(std::abs(weight.toInt())), weight.toInt() > 0, locale), locale))
-                locked += weight;
-        return s("locks at ") + locked.join(u',');
-    }
-    if (kind == u"lock")
-        return s(locks(part[0], part[1], locale) ? "locks" : "no lock");
-    if (kind.startsWith(u"tidy "))
-        return tidy(input, RangeBox(l("start|end|step").indexOf(kind.mid(5))), locale);
-    // "ref" or "input": a list from start|end|step.
-    const ListBuildResult r = buildList(part[0], part[1], part[2],
-                                        kind == u"ref" ? referenceListParameters() : inputListParameters(), locale);
-    QString answer = QStringList({r.start, r.end, r.step}).join(u'|') + s(": ");
-    if (!r.built)
-        return answer
-               + QStringLiteral("warning %1 at %2%3")
-                     .arg(r.message)
-                     .arg(l("start|end|step")[int(r.focus)], r.lines.isEmpty() ? QString() : s(" with lines"));
-    if (r.lines.size() > 4)
-        return answer + QStringLiteral("%1 lines %2 .. %3").arg(r.lines.size()).arg(r.lines.first(), r.lines.last());
-    return answer + r.lines.join(u' ');
-}
-} // namespace
-
 class TestPllLogic : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -76,91 +28,60 @@ private Q_SLOTS:
             QCOMPARE(nPin(bit), pins[bit]);
     }
 
-    void answers_data()
+    void numberForms_data()
     {
-        QTest::addColumn<QString>("kind");
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("answer");
-        const auto row = [](const char *kind, const QLocale &locale, const QString &input, const char *answer) {
-            QString tag = QStringLiteral("%1 %2 '%3'").arg(s(kind), locale.name(), input.left(40));
-            std::replace_if(
-                tag.begin(), tag.end(), [](QChar c) { return !c.isPrint(); }, u'^');
-            QTest::newRow(qPrintable(tag)) << s(kind) << locale << input << s(answer);
-        };
-        row("shown", turkish, s("0.25"), "0 0,25"); // 2048 / 8192
-        row("shown", english, s("0.25"), "0 0.25");
-        row("shown", turkish, s("125.125"), "125 125,12"); // 1001 / 8: hundredths tie to even
-        row("shown", english, s("125.375"), "125 125.38"); // 1003 / 8
-        row("shown", turkish, s("226.5"), "227 226,5");
-        row("shown", turkish, s("226.49"), "226 226,49");
-        row("shown", turkish, s("-0.004"), "0 0");
-        row("shown", english, s("inf"), " ");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("whole");
+        QTest::addColumn<QString>("twoDecimals");
+        QTest::newRow("2048 / 8192 tr") << turkish << 0.25 << s("0") << s("0,25");
+        QTest::newRow("2048 / 8192 en") << english << 0.25 << s("0") << s("0.25");
+        QTest::newRow("1001 / 8: hundredths tie to even") << turkish << 125.125 << s("125") << s("125,12");
+        QTest::newRow("1003 / 8") << english << 125.375 << s("125") << s("125.38");
+        QTest::newRow("226.5 away from zero") << turkish << 226.5 << s("227") << s("226,5");
+        QTest::newRow("226.49") << turkish << 226.49 << s("226") << s("226,49");
+        QTest::newRow("never -0") << turkish << -0.004 << s("0") << s("0");
+        QTest::newRow("infinity shows nothing") << english << qInf() << QString() << QString();
+    }
+    void numberForms()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(double, value);
+        QFETCH(QString, whole);
+        QFETCH(QString, twoDecimals);
+        QCOMPARE(wholeNumberText(value, locale), whole);
+        QCOMPARE(twoDecimalText(value, locale), twoDecimals);
+    }
 
+    void readNumber_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value"); // NaN: refused
         for (const char *bad :
              {"", "   ", "1e3", "inf", "nan", "--1", "+-1", "- 1", "abc", "12a", "0x10", "-", ",", ".", "1 2"})
             for (const QLocale &locale : {turkish, english})
-                row("read", locale, s(bad), "refused");
-        row("read", turkish, s("1,2,3"), "refused"); // two decimal separators
-        row("read", english, s("1.2.3"), "refused");
-        row("read", english, s("1") + QString(400, u'0'), "refused");
-        row("read", turkish, s("2.048"), "2048");
-        row("read", english, s("2,048"), "2048");
-        row("read", turkish, s("2,048"), "2.048");
-        row("read", turkish, s("1.2.3"), "123"); // groups anywhere
-        row("read", turkish, s("-1.234,5"), "-1234.5");
-        row("read", QLocale(QLocale::French, QLocale::France), s("1 000,5"),
-            "1000.5"); // a plain space for a blank group
-
-        row("ticks", turkish, s("1|2|8|16|64|256|512|1024"), "locks at 1024"); // 16383 - 1883, at the last tick only
-        row("ticks", turkish, s("64|1|1024|8|512|2|256|16"), "locks at 16");
-        row("ticks", english, s("256|16|2|1024|1|64|8|512"), "locks at 512");
-        row("ticks", turkish, s("4|1|2|-4|8|16|64|256|512|1024"), "locks at 1024");
-        row("lock", turkish, s("14.500|14500"), "no lock");
-        row("lock", turkish, s("|16.383"), "no lock");
-        row("lock", english, s("-0|-0"), "no lock");
-
-        // Ctrl+V, C, X and Z type 22, 3, 24 and 26; Enter 13 and Backspace 8.
-        row("keys", turkish, s("2a0,4.-+ e\x16\x03\x18\x1a\n13579\r\b"), "20413579>\b");
-        row("keys", english, s("2a0,4.-+ e\x16\x03\x18\x1a\n68\r\b"), "20468>\b");
-        row("tidy start", turkish, QString(), "0");
-        row("tidy end", english, QString(), "0");
-        row("tidy step", turkish, QString(), "1");
-        row("tidy step", turkish, s("0"), "0");
-        row("tidy end", turkish, s("20000"), "20.000");
-        row("tidy end", english, s("20000"), "20,000");
-
-        row("ref", turkish, s("2048|2050|2"), "2048|2050|2: 2.048 2.050");
-        row("ref", english, s("2048|2050|2"), "2048|2050|2: 2,048 2,050");
-        row("ref", turkish, s("1000|1500|1"), "1000|1500|1: 501 lines 1.000 .. 1.500");
-        row("ref", turkish, s("1000|20000|100"), "1000|20000|100: 191 lines 1.000 .. 20.000");
-        row("input", english, s("1000|500000|1000"), "1000|500000|1000: 500 lines 1,000 .. 500,000");
-        row("input", turkish, s("1000|20001|100"), "1000|20001|100: 191 lines 1.000 .. 20.000");
-        row("input", turkish, s("1000|251000|500"), "1000|251000|500: 501 lines 1.000 .. 251.000");
-        row("ref", turkish, s("2000|2010|"), "2000|2010|1: 11 lines 2.000 .. 2.010");
-        row("ref", turkish, s("2000|2010|0"), "2000|2010|1: 11 lines 2.000 .. 2.010");
-        row("ref", turkish, s("2000|2010|3"), "2000|2010|3: 2.000 2.003 2.006 2.009");
-        row("ref", turkish, s("2000|2010|10"), "2000|2010|10: 2.000 2.010");
-        // A step too small to move the running sum would never end.
-        row("ref", turkish, s("1000|1000,0000000000002|0,00000000000005"),
-            "1000|1000,0000000000002|0,00000000000005: 501 lines 1.000 .. 1.000");
-        row("ref", turkish, s("1000|1501|1"), "1000|1501|1: warning 136 at start");
-        row("ref", turkish, s("999|1500|1"), "999|1500|1: warning 132 at start");
-        row("ref", turkish, s("|2050|2"), "0|2050|2: warning 132 at start");
-        row("ref", turkish, s("1000|20001|100"), "1000|20001|100: warning 133 at end");
-        row("input", turkish, s("1000|500001|1000"), "1000|500001|1000: warning 137 at end");
-        row("ref", turkish, s("2000|2000|1"), "2000|2000|1: warning 135 at end");
-        row("ref", turkish, s("2001|2000|1"), "2001|2000|1: warning 134 at end");
-        row("input", turkish, s("6000|5500|1"), "6000|5500|1: warning 138 at end");
-        row("input", turkish, s("1000|251000|499"), "1000|251000|499: warning 139 at start");
+                QTest::addRow("'%s' %s", bad, qPrintable(locale.name())) << locale << s(bad) << qQNaN();
+        QTest::newRow("two decimal separators tr") << turkish << s("1,2,3") << qQNaN();
+        QTest::newRow("two decimal separators en") << english << s("1.2.3") << qQNaN();
+        QTest::newRow("400 digits") << english << s("1") + QString(400, u'0') << qQNaN();
+        QTest::newRow("tr group") << turkish << s("2.048") << 2048.0;
+        QTest::newRow("en group") << english << s("2,048") << 2048.0;
+        QTest::newRow("tr decimal") << turkish << s("2,048") << 2.048;
+        QTest::newRow("groups anywhere") << turkish << s("1.2.3") << 123.0;
+        QTest::newRow("sign, group, decimal") << turkish << s("-1.234,5") << -1234.5;
+        QTest::newRow("a plain space for a blank group")
+            << QLocale(QLocale::French, QLocale::France) << s("1 000,5") << 1000.5;
     }
-    void answers()
+    void readNumber()
     {
-        QFETCH(QString, kind);
         QFETCH(QLocale, locale);
-        QFETCH(QString, input);
-        QFETCH(QString, answer);
-        QCOMPARE(ask(kind, input, locale), answer);
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        const std::optional<double> read = lorvex::pll::readNumber(text, locale);
+        QCOMPARE(read.has_value(), !std::isnan(value));
+        if (read)
+            QCOMPARE(*read, value);
     }
 
     void everyTextReadsBack()
@@ -173,8 +94,147 @@ private Q_SLOTS:
                 for (const auto &[text, shown] :
                      {std::pair(wholeNumberText(x, locale), std::round(x)),
                       std::pair(twoDecimalText(x, locale), std::isfinite(x * 100) ? std::nearbyint(x * 100) / 100 : x)})
-                    QVERIFY2(readNumber(text, locale) == shown && (shown != 0 || !text.contains(locale.negativeSign())),
+                    QVERIFY2(lorvex::pll::readNumber(text, locale) == shown
+                                 && (shown != 0 || !text.contains(locale.negativeSign())),
                              qPrintable(text)); // never "-0"
+    }
+
+    // Ctrl+V, C, X and Z type 22, 3, 24 and 26; Enter 13 and Backspace 8. A move to the next box shows as '>'.
+    void filterKey_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("passed");
+        QTest::newRow("tr") << turkish << s("2a0,4.-+ e\x16\x03\x18\x1a\n13579\r\b") << s("20413579>\b");
+        QTest::newRow("en") << english << s("2a0,4.-+ e\x16\x03\x18\x1a\n68\r\b") << s("20468>\b");
+    }
+    void filterKey()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, typed);
+        QFETCH(QString, passed);
+        QString result;
+        for (const QChar c : typed) {
+            const KeyDecision d = lorvex::pll::filterKey(c, locale);
+            result += d == KeyDecision::Pass ? QString(c) : d == KeyDecision::MoveToNext ? s(">") : QString();
+        }
+        QCOMPARE(result, passed);
+    }
+
+    void tidy_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<RangeBox>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("tidied");
+        QTest::newRow("empty start") << turkish << RangeBox::Start << QString() << s("0");
+        QTest::newRow("empty end") << english << RangeBox::End << QString() << s("0");
+        QTest::newRow("empty step") << turkish << RangeBox::Step << QString() << s("1");
+        QTest::newRow("step 0 stays") << turkish << RangeBox::Step << s("0") << s("0");
+        QTest::newRow("grouped tr") << turkish << RangeBox::End << s("20000") << s("20.000");
+        QTest::newRow("grouped en") << english << RangeBox::End << s("20000") << s("20,000");
+    }
+    void tidy()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(RangeBox, box);
+        QFETCH(QString, text);
+        QFETCH(QString, tidied);
+        QCOMPARE(lorvex::pll::tidy(text, box, locale), tidied);
+    }
+
+    // Lines are shown first and last with their count; a refusal as its message and the box it selects.
+    void buildList_data()
+    {
+        QTest::addColumn<bool>("reference");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("range"); // start, end, step as typed
+        QTest::addColumn<QString>("step");      // the step box afterwards
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<int>("message");
+        QTest::addColumn<RangeBox>("focus");
+        const auto built = [](const char *name, bool ref, const QLocale &loc, const char *range, const char *step,
+                              const char *lines) {
+            QTest::newRow(name) << ref << loc << l(range) << s(step) << s(lines) << 0 << RangeBox::Start;
+        };
+        const auto refused = [](const char *name, bool ref, const char *range, int message, RangeBox focus) {
+            QTest::newRow(name) << ref << turkish << l(range) << l(range)[2] << QString() << message << focus;
+        };
+        built("defaults tr", true, turkish, "2048|2050|2", "2", "2: 2.048 .. 2.050");
+        built("defaults en", true, english, "2048|2050|2", "2", "2: 2,048 .. 2,050");
+        built("exactly 500 steps", true, turkish, "1000|1500|1", "1", "501: 1.000 .. 1.500");
+        built("reference top", true, turkish, "1000|20000|100", "100", "191: 1.000 .. 20.000");
+        built("input top", false, english, "1000|500000|1000", "1000", "500: 1,000 .. 500,000");
+        built("end off the grid", false, turkish, "1000|20001|100", "100", "191: 1.000 .. 20.000");
+        built("input 501 lines", false, turkish, "1000|251000|500", "500", "501: 1.000 .. 251.000");
+        built("empty step is 1", true, turkish, "2000|2010|", "1", "11: 2.000 .. 2.010");
+        built("step 0 is 1", true, turkish, "2000|2010|0", "1", "11: 2.000 .. 2.010");
+        built("last step short", true, turkish, "2000|2010|3", "3", "4: 2.000 .. 2.009");
+        built("exactly one step wide", true, turkish, "2000|2010|10", "10", "2: 2.000 .. 2.010");
+        // A step too small to move the running sum would never end.
+        built("step below the sum's precision", true, turkish, "1000|1000,0000000000002|0,00000000000005",
+              "0,00000000000005", "501: 1.000 .. 1.000");
+        refused("501 steps", true, "1000|1501|1", 136, RangeBox::Start);
+        refused("start 999", true, "999|1500|1", 132, RangeBox::Start);
+        refused("end 20001", true, "1000|20001|100", 133, RangeBox::End);
+        refused("input end 500001", false, "1000|500001|1000", 137, RangeBox::End);
+        refused("no room for a step", true, "2000|2000|1", 135, RangeBox::End);
+        refused("end below start", true, "2001|2000|1", 134, RangeBox::End);
+        refused("input end below start", false, "6000|5500|1", 138, RangeBox::End);
+        refused("input 501 steps", false, "1000|251000|499", 139, RangeBox::Start);
+    }
+    void buildList()
+    {
+        QFETCH(bool, reference);
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, range);
+        QFETCH(QString, step);
+        QFETCH(QString, lines);
+        QFETCH(int, message);
+        QFETCH(RangeBox, focus);
+        const ListBuildResult r = lorvex::pll::buildList(range[0], range[1], range[2],
+                                                         reference ? referenceListParameters() : inputListParameters(),
+                                                         locale);
+        QCOMPARE(QStringList({r.start, r.end, r.step}), QStringList({range[0], range[1], step}));
+        QCOMPARE(r.built, message == 0);
+        QCOMPARE(r.message, message);
+        if (!r.built) {
+            QCOMPARE(r.focus, focus);
+            QVERIFY(r.lines.isEmpty());
+            return;
+        }
+        QCOMPARE(QStringLiteral("%1: %2 .. %3").arg(r.lines.size()).arg(r.lines.first(), r.lines.last()), lines);
+    }
+
+    // N boxes ticked in turn by weight (negative: cleared), against the worked example's required N.
+    void lockAfterTicks_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QList<int>>("weights");
+        QTest::addColumn<int>("locksAt");
+        QTest::newRow("16383 - 1883 at the last tick")
+            << turkish << QList<int>{1, 2, 8, 16, 64, 256, 512, 1024} << 1024;
+        QTest::newRow("another order") << turkish << QList<int>{64, 1, 1024, 8, 512, 2, 256, 16} << 16;
+        QTest::newRow("en") << english << QList<int>{256, 16, 2, 1024, 1, 64, 8, 512} << 512;
+        QTest::newRow("a tick taken back") << turkish << QList<int>{4, 1, 2, -4, 8, 16, 64, 256, 512, 1024} << 1024;
+    }
+    void lockAfterTicks()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QList<int>, weights);
+        QFETCH(int, locksAt);
+        Calculation c;
+        QList<int> locked;
+        for (const int w : weights)
+            if (locks(locale.toString(14500), c.nBoxChanged(QString::number(std::abs(w)), w > 0, locale), locale))
+                locked += w;
+        QCOMPARE(locked, QList<int>{locksAt});
+    }
+
+    void locksComparesTexts()
+    {
+        for (const auto &[required, selected] : {std::pair{"14.500", "14500"}, {"", "16.383"}, {"-0", "-0"}})
+            QVERIFY2(!locks(s(required), s(selected), turkish), selected);
     }
 
     void calculation_data()
