@@ -1,7 +1,6 @@
 // The real lorvex binary, started as a user would, in a private home.
 #include "app/app_info.h"
 #include "app/settings.h"
-#include "app/single_instance.h"
 #include "support/test_env.h"
 
 #include <QDir>
@@ -30,9 +29,6 @@ QProcessEnvironment environmentFor(const test::TestHome &home, const QString &co
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return env;
 }
-
-// The lock a running copy holds, whatever its language.
-QString lock() { return SingleInstance(app_info::applicationId()).lockPath(); }
 
 // Tells from outside which language file a copy opened (inotify), and so
 // which language it came up with.
@@ -80,35 +76,8 @@ void stop(QProcess &p)
 class TestProgram : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void secondCopyEndsAndTheFirstRunsOn()
-    {
-        test::TestHome home;
-        QProcess first;
-        first.setProcessEnvironment(environmentFor(home));
-        first.start(binary, {});
-        QVERIFY(first.waitForStarted());
-        QVERIFY(waitForFile(lock()));
-        QVERIFY(waitForFile(home.settingsPath()));
-        QTest::qWait(300);
-        const QByteArray settingsBefore = test::readFile(home.settingsPath());
-
-        QProcess second;
-        second.setProcessEnvironment(environmentFor(home));
-        QElapsedTimer t;
-        t.start();
-        second.start(binary, {});
-        QVERIFY(second.waitForFinished(10000));
-        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
-        // Sanitizer builds start slowly; the point is that it does not stay.
-        QVERIFY2(t.elapsed() < 5000, qPrintable(QString::number(t.elapsed())));
-        QCOMPARE(test::readFile(home.settingsPath()), settingsBefore);
-        QCOMPARE(first.state(), QProcess::Running);
-        stop(first);
-    }
-
-    // After a language switch the running copy has another title than a new
-    // start builds; it is found all the same.
+    // A second copy ends at once, writing nothing, and the first runs on; also when the
+    // running copy has another title (another language) than the new start builds.
     void copyInAnotherLanguageFindsTheRunningOne()
     {
         // A portable copy with its own languages folder, one language renaming the product.
@@ -134,29 +103,13 @@ private Q_SLOTS:
         probe.setProcessEnvironment(environmentFor(home, otherConfig));
         probe.start(home.file(QStringLiteral("app/lorvex")), {});
         QVERIFY(probeFile.opened());
-        QVERIFY(probe.waitForFinished(10000));
+        // Waiting for the open above runs the event loop: the copy may have ended already.
+        probe.waitForFinished(10000);
+        QCOMPARE(probe.state(), QProcess::NotRunning);
         QCOMPARE(probe.exitCode(), 0);
         QCOMPARE(test::readFile(otherStore), otherBefore);
         QCOMPARE(first.state(), QProcess::Running);
         stop(first);
-    }
-
-    void staleLockOfAKilledCopyDoesNotBlock()
-    {
-        test::TestHome home;
-        QProcess crashed;
-        crashed.setProcessEnvironment(environmentFor(home));
-        crashed.start(binary, {});
-        QVERIFY(waitForFile(lock()));
-        stop(crashed); // SIGKILL: lock and socket files stay behind
-        QVERIFY(QFile::exists(lock()));
-
-        QProcess next;
-        next.setProcessEnvironment(environmentFor(home));
-        next.start(binary, {});
-        QVERIFY(!next.waitForFinished(2500));
-        QCOMPARE(next.state(), QProcess::Running);
-        stop(next);
     }
 
     // Answered on the terminal, the first of the two, other arguments ignored: no display
@@ -200,21 +153,14 @@ private Q_SLOTS:
               QStringLiteral("/icons/hicolor/48x48/apps/example.tavoran.Lorvex.png")})
             QVERIFY2(QFile::exists(data + f), qPrintable(f));
 
-        // A language only the installed folder has proves where the binary looks.
-        test::writeFile(
-            data + QStringLiteral("/lorvex/Languages/Probe.lng"),
-            "[Bilgiler]\r\nLanguage=Probe\r\nTranslator=t\r\nMessage1=a\r\nMessage2=b\r\nMessage3=c\r\n\r\n\r\n"
-            "0001=Lorvex Installed\r\n");
-        // And the shipped English file loads from there too.
-        for (const QString &language : {QStringLiteral("Probe"), QStringLiteral("English")}) {
-            Settings(home.settingsPath()).write(keys::DilDosyasi, language);
-            const OpenWatch read(data + QStringLiteral("/lorvex/Languages/") + language + QStringLiteral(".lng"));
-            QProcess installed;
-            installed.setProcessEnvironment(environmentFor(home));
-            installed.start(prefix + QStringLiteral("/bin/lorvex"), {});
-            QVERIFY2(read.opened(), qPrintable(language));
-            stop(installed);
-        }
+        // The shipped English file loads from there.
+        Settings(home.settingsPath()).write(keys::DilDosyasi, QStringLiteral("English"));
+        const OpenWatch read(data + QStringLiteral("/lorvex/Languages/English.lng"));
+        QProcess installed;
+        installed.setProcessEnvironment(environmentFor(home));
+        installed.start(prefix + QStringLiteral("/bin/lorvex"), {});
+        QVERIFY(read.opened());
+        stop(installed);
     }
 };
 
