@@ -1,5 +1,6 @@
 // Channel plans, their CSV, frequency ranges and the fit search.
 
+#include "plan/band.h"
 #include "plan/fit_search.h"
 #include "plan/frequency_range.h"
 #include "plan/plain_number.h"
@@ -72,6 +73,29 @@ private Q_SLOTS:
         QFETCH(double, n);
         QFETCH(bool, whole);
         QCOMPARE(isWholeN(n), whole);
+    }
+
+    // Setting the required N in one step: the N, or the message that refuses it.
+    void requiredNSetting_data()
+    {
+        QTest::addColumn<std::optional<double>>("exactN");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("message");
+        QTest::newRow("not worked out") << std::optional<double>() << 0 << 171;
+        QTest::newRow("2500") << std::optional<double>(2500) << 2500 << 0;
+        QTest::newRow("R 2410 not whole") << std::optional<double>(5000 / (2048 / 2410.0)) << 0 << 172;
+        QTest::newRow("16383") << std::optional<double>(16383) << 16383 << 0;
+        QTest::newRow("16384: the range first") << std::optional<double>(16384.5) << 0 << 173;
+        QTest::newRow("0") << std::optional<double>(0) << 0 << 173;
+    }
+    void requiredNSetting()
+    {
+        QFETCH(std::optional<double>, exactN);
+        QFETCH(int, n);
+        QFETCH(int, message);
+        const NSetting setting = plan::requiredNSetting(exactN);
+        QCOMPARE(setting.n.value_or(0), n);
+        QCOMPARE(setting.message, message);
     }
 
     void rows_data()

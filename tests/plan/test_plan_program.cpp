@@ -1,5 +1,4 @@
 // The real lorvex-plan binary, run as a user would from a shell.
-#include "app/app_info.h"
 #include "plan/plan_csv.h"
 
 #include <QProcess>
@@ -78,7 +77,6 @@ private Q_SLOTS:
         QVERIFY(help.out.startsWith("Usage: lorvex-plan plan --osc KHZ"));
         const Run version = run(QStringLiteral("fit --version"));
         QCOMPARE(version.exitCode, 0);
-        QCOMPARE(version.out, (QStringLiteral("lorvex-plan ") + lorvex::app_info::fullVersion() + u'\n').toUtf8());
         QCOMPARE(version.out, QByteArray("lorvex-plan 1.0.2\n"));
     }
 
@@ -99,9 +97,6 @@ private Q_SLOTS:
                                 << QByteArray("--r 1000: R must be one of 8, 128, 256, 512, 1024, 2048, 2410, 8192");
         QTest::newRow("ratio 3") << plan + QStringLiteral("--r 1024 --ratio 3 ") + workedBand
                                  << QByteArray("--ratio 3: P must be one of 1, 64, 128, 256");
-        QTest::newRow("502 channels")
-            << plan + QStringLiteral("--r 1024 --from 1000 --to 251500 --step 500")
-            << QByteArray("--from/--to/--step: the range has more than 501 frequencies (at most 500 steps)");
         QTest::newRow("not a number") << plan + QStringLiteral("--r 1024 --from 145000 --to 1e6 --step 100")
                                       << QByteArray("--to: '1e6' is not a number (digits with at most one '.')");
         QTest::newRow("oscillator") << QStringLiteral("plan --osc 20001 --r 1024 ") + workedBand

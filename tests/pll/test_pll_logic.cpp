@@ -13,6 +13,26 @@
 using namespace lorvex::pll;
 using namespace lorvex::test;
 
+namespace {
+struct Forms {
+    QLocale locale;
+    double value;
+    const char *whole, *twoDecimals;
+};
+struct Tidy {
+    QLocale locale;
+    RangeBox box;
+    const char *text, *tidied;
+};
+struct List {
+    bool reference;
+    QLocale locale;
+    const char *range, *step, *lines;
+    int message = 0;
+    RangeBox focus = RangeBox::Start;
+};
+} // namespace
+
 class TestPllLogic : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -30,27 +50,21 @@ private Q_SLOTS:
 
     void numberForms_data()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("whole");
-        QTest::addColumn<QString>("twoDecimals");
-        QTest::newRow("2048 / 8192 tr") << turkish << 0.25 << s("0") << s("0,25");
-        QTest::newRow("2048 / 8192 en") << english << 0.25 << s("0") << s("0.25");
-        QTest::newRow("1001 / 8: hundredths tie to even") << turkish << 125.125 << s("125") << s("125,12");
-        QTest::newRow("1003 / 8") << english << 125.375 << s("125") << s("125.38");
-        QTest::newRow("226.5 away from zero") << turkish << 226.5 << s("227") << s("226,5");
-        QTest::newRow("226.49") << turkish << 226.49 << s("226") << s("226,49");
-        QTest::newRow("never -0") << turkish << -0.004 << s("0") << s("0");
-        QTest::newRow("infinity shows nothing") << english << qInf() << QString() << QString();
+        QTest::addColumn<Forms>("r");
+        QTest::newRow("2048 / 8192 tr") << Forms{turkish, 0.25, "0", "0,25"};
+        QTest::newRow("2048 / 8192 en") << Forms{english, 0.25, "0", "0.25"};
+        QTest::newRow("1001 / 8: hundredths tie to even") << Forms{turkish, 125.125, "125", "125,12"};
+        QTest::newRow("1003 / 8") << Forms{english, 125.375, "125", "125.38"};
+        QTest::newRow("226.5 away from zero") << Forms{turkish, 226.5, "227", "226,5"};
+        QTest::newRow("226.49") << Forms{turkish, 226.49, "226", "226,49"};
+        QTest::newRow("never -0") << Forms{turkish, -0.004, "0", "0"};
+        QTest::newRow("infinity shows nothing") << Forms{english, qInf(), "", ""};
     }
     void numberForms()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(double, value);
-        QFETCH(QString, whole);
-        QFETCH(QString, twoDecimals);
-        QCOMPARE(wholeNumberText(value, locale), whole);
-        QCOMPARE(twoDecimalText(value, locale), twoDecimals);
+        QFETCH(Forms, r);
+        QCOMPARE(wholeNumberText(r.value, r.locale), s(r.whole));
+        QCOMPARE(twoDecimalText(r.value, r.locale), s(r.twoDecimals));
     }
 
     void readNumber_data()
@@ -123,42 +137,31 @@ private Q_SLOTS:
 
     void tidy_data()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<RangeBox>("box");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("tidied");
-        QTest::newRow("empty start") << turkish << RangeBox::Start << QString() << s("0");
-        QTest::newRow("empty end") << english << RangeBox::End << QString() << s("0");
-        QTest::newRow("empty step") << turkish << RangeBox::Step << QString() << s("1");
-        QTest::newRow("step 0 stays") << turkish << RangeBox::Step << s("0") << s("0");
-        QTest::newRow("grouped tr") << turkish << RangeBox::End << s("20000") << s("20.000");
-        QTest::newRow("grouped en") << english << RangeBox::End << s("20000") << s("20,000");
+        QTest::addColumn<Tidy>("r");
+        QTest::newRow("empty start") << Tidy{turkish, RangeBox::Start, "", "0"};
+        QTest::newRow("empty end") << Tidy{english, RangeBox::End, "", "0"};
+        QTest::newRow("empty step") << Tidy{turkish, RangeBox::Step, "", "1"};
+        QTest::newRow("step 0 stays") << Tidy{turkish, RangeBox::Step, "0", "0"};
+        QTest::newRow("grouped tr") << Tidy{turkish, RangeBox::End, "20000", "20.000"};
+        QTest::newRow("grouped en") << Tidy{english, RangeBox::End, "20000", "20,000"};
     }
     void tidy()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(RangeBox, box);
-        QFETCH(QString, text);
-        QFETCH(QString, tidied);
-        QCOMPARE(lorvex::pll::tidy(text, box, locale), tidied);
+        QFETCH(Tidy, r);
+        QCOMPARE(lorvex::pll::tidy(s(r.text), r.box, r.locale), s(r.tidied));
     }
 
-    // Lines are shown first and last with their count; a refusal as its message and the box it selects.
+    // Built: the step box afterwards and the lines as count, first and last. Refused: the message and the box it
+    // selects.
     void buildList_data()
     {
-        QTest::addColumn<bool>("reference");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("range"); // start, end, step as typed
-        QTest::addColumn<QString>("step");      // the step box afterwards
-        QTest::addColumn<QString>("lines");
-        QTest::addColumn<int>("message");
-        QTest::addColumn<RangeBox>("focus");
+        QTest::addColumn<List>("r");
         const auto built = [](const char *name, bool ref, const QLocale &loc, const char *range, const char *step,
                               const char *lines) {
-            QTest::newRow(name) << ref << loc << l(range) << s(step) << s(lines) << 0 << RangeBox::Start;
+            QTest::newRow(name) << List{ref, loc, range, step, lines};
         };
         const auto refused = [](const char *name, bool ref, const char *range, int message, RangeBox focus) {
-            QTest::newRow(name) << ref << turkish << l(range) << l(range)[2] << QString() << message << focus;
+            QTest::newRow(name) << List{ref, turkish, range, nullptr, nullptr, message, focus};
         };
         built("defaults tr", true, turkish, "2048|2050|2", "2", "2: 2.048 .. 2.050");
         built("defaults en", true, english, "2048|2050|2", "2", "2: 2,048 .. 2,050");
@@ -185,25 +188,20 @@ private Q_SLOTS:
     }
     void buildList()
     {
-        QFETCH(bool, reference);
-        QFETCH(QLocale, locale);
-        QFETCH(QStringList, range);
-        QFETCH(QString, step);
-        QFETCH(QString, lines);
-        QFETCH(int, message);
-        QFETCH(RangeBox, focus);
-        const ListBuildResult r = lorvex::pll::buildList(range[0], range[1], range[2],
-                                                         reference ? referenceListParameters() : inputListParameters(),
-                                                         locale);
-        QCOMPARE(QStringList({r.start, r.end, r.step}), QStringList({range[0], range[1], step}));
-        QCOMPARE(r.built, message == 0);
-        QCOMPARE(r.message, message);
-        if (!r.built) {
-            QCOMPARE(r.focus, focus);
-            QVERIFY(r.lines.isEmpty());
-            return;
-        }
-        QCOMPARE(QStringLiteral("%1: %2 .. %3").arg(r.lines.size()).arg(r.lines.first(), r.lines.last()), lines);
+        QFETCH(List, r);
+        const QStringList range = l(r.range);
+        const ListBuildResult b = lorvex::pll::buildList(range[0], range[1], range[2],
+                                                         r.reference ? referenceListParameters()
+                                                                     : inputListParameters(),
+                                                         r.locale);
+        QCOMPARE(QStringList({b.start, b.end, b.step}),
+                 QStringList({range[0], range[1], r.step ? s(r.step) : range[2]}));
+        QCOMPARE(b.message, r.message);
+        if (b.built)
+            QCOMPARE(QStringLiteral("%1: %2 .. %3").arg(b.lines.size()).arg(b.lines.first(), b.lines.last()),
+                     s(r.lines));
+        else
+            QVERIFY(r.message && b.focus == r.focus && b.lines.isEmpty());
     }
 
     // N boxes ticked in turn by weight (negative: cleared), against the worked example's required N.
