@@ -119,27 +119,6 @@ private Q_SLOTS:
         QCOMPARE(module.state.SonrakiKontrolTarihi, QDate(2027, 1, 1));
     }
 
-    void scheduleValues_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("afterwards");
-        QTest::newRow("damaged becomes 1") << "abc"
-                                           << "1";
-        QTest::newRow("2 stays") << "2"
-                                 << "2";
-    }
-    void scheduleValues()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, afterwards);
-        Run r;
-        r.settings().write(keys::GuncellemeZamani, stored);
-        BaşlangiçModülü module(r.seams);
-        QCOMPARE(r.program(module), 0);
-        QCOMPARE(r.settings().read(keys::GuncellemeZamani), afterwards);
-        QCOMPARE(int(module.state.GuncellemeAraligi), afterwards.toInt());
-    }
-
     void language_data()
     {
         QTest::addColumn<QString>("name");
@@ -173,6 +152,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("4 KiB of zeros") << QByteArray(4096, '\0');
         QTest::newRow("FF FE, then text") << QByteArray("\xff\xfe[Ayarlar]\nGuncelleme%20Zamani=2\n");
+        QTest::newRow("a schedule that is no number") << QByteArray("[Ayarlar]\nGuncelleme%20Zamani=abc\n");
     }
     void damagedStoreStarts()
     {
@@ -187,7 +167,9 @@ private Q_SLOTS:
             bool shown = false;
             QCOMPARE(r.program(module, [&] { shown = module.mainWindow()->isVisible(); }), 0);
             QVERIFY(shown && r.boxes.shown().isEmpty());
-            QVERIFY(r.settings().readSchedule() && r.settings().readDate(keys::GuncellemeKontrolu).isValid());
+            QCOMPARE(r.settings().read(keys::GuncellemeZamani), QStringLiteral("1"));
+            QCOMPARE(module.state.GuncellemeAraligi, UpdateSchedule::weekly);
+            QVERIFY(r.settings().readDate(keys::GuncellemeKontrolu).isValid());
             QCOMPARE(atWindow == before, !first);
         }
     }

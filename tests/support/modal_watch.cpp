@@ -17,10 +17,14 @@ ModalWatch::~ModalWatch()
     for (const QString &name : std::as_const(surprises_))
         QTest::qFail(qPrintable(QStringLiteral("a modal window nobody expected opened: ") + name), __FILE__, __LINE__);
     for (const Expected &e : std::as_const(expected_))
-        QTest::qFail(qPrintable(QStringLiteral("an expected modal window never opened: ") + e.name), __FILE__, __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("an expected modal window never opened: ") + e.name), __FILE__,
+                     __LINE__);
 }
 
-void ModalWatch::on(const QString &name, std::function<void(QWidget *)> act) { expected_.append({name, std::move(act)}); }
+void ModalWatch::on(const QString &name, std::function<void(QWidget *)> act)
+{
+    expected_.append({name, std::move(act)});
+}
 
 void ModalWatch::look()
 {

@@ -6,29 +6,31 @@
 
 namespace lorvex::test {
 
+namespace {
+// Each variable and the folder under the temporary home it points to.
+const std::pair<const char *, const char *> folders[] = {{"HOME", ""},
+                                                         {"XDG_CONFIG_HOME", "/config"},
+                                                         {"XDG_CACHE_HOME", "/cache"},
+                                                         {"XDG_DATA_HOME", "/data"},
+                                                         {"XDG_RUNTIME_DIR", "/runtime"}};
+} // namespace
+
 TestHome::TestHome()
-    : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")), oldCache_(qgetenv("XDG_CACHE_HOME")),
-      oldData_(qgetenv("XDG_DATA_HOME")), oldRuntime_(qgetenv("XDG_RUNTIME_DIR"))
 {
-    const QString root = dir_.path();
-    for (const char *sub : {"config", "cache", "data", "runtime"})
-        QDir(root).mkpath(QString::fromLatin1(sub));
-    QFile::setPermissions(root + QStringLiteral("/runtime"),
+    for (const auto &[variable, folder] : folders) {
+        const QString path = dir_.path() + QLatin1String(folder);
+        QDir().mkpath(path);
+        old_.append(qgetenv(variable));
+        qputenv(variable, QFile::encodeName(path));
+    }
+    QFile::setPermissions(dir_.path() + QStringLiteral("/runtime"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("HOME", QFile::encodeName(root));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
 }
 
 TestHome::~TestHome()
 {
-    qputenv("HOME", oldHome_);
-    qputenv("XDG_CONFIG_HOME", oldConfig_);
-    qputenv("XDG_CACHE_HOME", oldCache_);
-    qputenv("XDG_DATA_HOME", oldData_);
-    qputenv("XDG_RUNTIME_DIR", oldRuntime_);
+    for (std::size_t i = 0; i < std::size(folders); ++i)
+        qputenv(folders[i].first, old_[qsizetype(i)]);
 }
 
 QString TestHome::settingsPath() const { return dir_.path() + QStringLiteral("/config/Tavoran/Lorvex.ini"); }
@@ -46,9 +48,7 @@ QString writeFile(const QString &path, const QByteArray &bytes)
 QByteArray readFile(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace lorvex::test

@@ -1,6 +1,7 @@
 #pragma once
 // Every test runs in its own temporary home: no real settings or documents are touched.
 
+#include <QList>
 #include <QLocale>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -26,7 +27,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    QByteArray oldHome_, oldConfig_, oldCache_, oldData_, oldRuntime_;
+    QList<QByteArray> old_;
 };
 
 // Writes bytes to a file, creating folders; returns the full path.
