@@ -305,36 +305,26 @@ private Q_SLOTS:
         }
     }
 
-    void warnings_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QByteArray>("range");
-        QTest::addColumn<int>("message");
-        QTest::addColumn<int>("atFault"); // 0 start, 1 end, 2 step
-        QTest::newRow("reference start below 1000") << 0 << QByteArray("999|2050|2") << 132 << 0;
-        QTest::newRow("input end below start") << 1 << QByteArray("6000|5500|500") << 138 << 1;
-    }
+    // A refused range keeps the list and the stored ranges, and selects the box at fault.
     void warnings()
     {
-        QFETCH(int, row);
-        QFETCH(QByteArray, range);
-        QFETCH(int, message);
-        QFETCH(int, atFault);
-        Window w;
-        click(w.get<QPushButton>(rows[row].button)); // the defaults build and are stored
-        auto *list = w.get<QListWidget>(rows[row].list);
-        const QList<QListWidgetItem *> oldLines = list->findItems(s("*"), Qt::MatchWildcard);
-        const QByteArray oldSettings = readFile(w.tc.settings.filePath());
-        QLineEdit *faulty = w.get(rows[row].boxes[atFault]);
-        w.tc.boxes.expect(QMessageBox::Ok);
-        w.build(rows[row], range.constData());
-        QCOMPARE(w.tc.boxes.shown().size(), 1);
-        const BoxRequest &box = w.tc.boxes.shown().front().request;
-        QCOMPARE(QStringList({box.text, box.title}), QStringList({w.tc.state.msg(message), s("Lorvex")}));
-        QCOMPARE(box.icon, QMessageBox::Warning);
-        QVERIFY(allSelected(faulty));
-        QCOMPARE(list->findItems(s("*"), Qt::MatchWildcard), oldLines);
-        QCOMPARE(readFile(w.tc.settings.filePath()), oldSettings);
+        for (const auto &[row, range, message, atFault] :
+             {std::tuple{0, "999|2050|2", 132, 0}, {1, "6000|5500|500", 138, 1}}) {
+            Window w;
+            click(w.get<QPushButton>(rows[row].button)); // the defaults build and are stored
+            auto *list = w.get<QListWidget>(rows[row].list);
+            const QList<QListWidgetItem *> oldLines = list->findItems(s("*"), Qt::MatchWildcard);
+            const QByteArray oldSettings = readFile(w.tc.settings.filePath());
+            w.tc.boxes.expect(QMessageBox::Ok);
+            w.build(rows[row], range);
+            QCOMPARE(w.tc.boxes.shown().size(), 1);
+            const BoxRequest &box = w.tc.boxes.shown().front().request;
+            QCOMPARE(std::tuple(box.text, box.title, box.icon),
+                     std::tuple(w.tc.state.msg(message), s("Lorvex"), QMessageBox::Warning));
+            QVERIFY(allSelected(w.get(rows[row].boxes[atFault])));
+            QCOMPARE(list->findItems(s("*"), Qt::MatchWildcard), oldLines);
+            QCOMPARE(readFile(w.tc.settings.filePath()), oldSettings);
+        }
     }
 
     void selectionMenu()
@@ -386,34 +376,23 @@ private Q_SLOTS:
         QCOMPARE(w.tc.boxes.shown().size(), 1);
     }
 
-    void escapeSavesPositionInTwips()
+    // Esc closes and stores the position in twips; the next window opens there, or centred
+    // for a coordinate that is damaged or off every screen.
+    void position()
     {
         Window w;
         w.form->move(100, 120);
         QTest::keyClick(w.get(rows[0].boxes[0]), Qt::Key_Escape);
         QVERIFY(!w.form->isVisible());
-        QCOMPARE(QStringList(
-                     {w.tc.settings.read(keys::SolBosluk, QString()), w.tc.settings.read(keys::UstBosluk, QString())}),
-                 l("1500|1800"));
-    }
-
-    void storedPosition_data()
-    {
-        QTest::addColumn<QStringList>("stored"); // left and top
-        QTest::addColumn<QPoint>("place");       // -1: centred
-        QTest::newRow("stored") << l("1500|1800") << QPoint(100, 120);
-        QTest::newRow("left damaged") << l("abc|1800") << QPoint(-1, 120);
-        QTest::newRow("off every screen") << l("-99999999|1800") << QPoint(-1, -1);
-    }
-    void storedPosition()
-    {
-        QFETCH(QStringList, stored);
-        QFETCH(QPoint, place);
-        Window w;
-        w.tc.settings.write({{keys::SolBosluk, stored[0]}, {keys::UstBosluk, stored[1]}});
-        const AnaForm form(w.ctx, {});
-        const QPoint middle = centred(form.size());
-        QCOMPARE(form.pos(), QPoint(place.x() < 0 ? middle.x() : place.x(), place.y() < 0 ? middle.y() : place.y()));
+        QCOMPARE(w.tc.settings.read(keys::SolBosluk, QString()) + u' ' + w.tc.settings.read(keys::UstBosluk, QString()),
+                 s("1500 1800"));
+        QCOMPARE(AnaForm(w.ctx, {}).pos(), QPoint(100, 120));
+        const QPoint middle = centred(w.form->size());
+        for (const auto &[left, top, place] :
+             {std::tuple{"abc", "1800", QPoint(middle.x(), 120)}, {"-99999999", "1800", middle}}) {
+            w.tc.settings.write({{keys::SolBosluk, s(left)}, {keys::UstBosluk, s(top)}});
+            QCOMPARE(AnaForm(w.ctx, {}).pos(), place);
+        }
         QCOMPARE(w.tc.exitStatus, -1);
     }
 

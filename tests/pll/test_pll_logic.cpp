@@ -98,21 +98,6 @@ private Q_SLOTS:
             QCOMPARE(*read, value);
     }
 
-    void everyTextReadsBack()
-    {
-        const double values[] = {0,       -0.0,     0.004,   -0.004, 0.005, 125.125, -0.5,  2.5,
-                                 1000.49, -16383.5, 1.0 / 3, 9.1e15, -9e15, 1e20,    -1e300};
-        for (const QLocale &locale :
-             {turkish, english, QLocale(QLocale::Arabic, QLocale::Egypt), QLocale(QLocale::French, QLocale::France)})
-            for (const double x : values)
-                for (const auto &[text, shown] :
-                     {std::pair(wholeNumberText(x, locale), std::round(x)),
-                      std::pair(twoDecimalText(x, locale), std::isfinite(x * 100) ? std::nearbyint(x * 100) / 100 : x)})
-                    QVERIFY2(lorvex::pll::readNumber(text, locale) == shown
-                                 && (shown != 0 || !text.contains(locale.negativeSign())),
-                             qPrintable(text)); // never "-0"
-    }
-
     // Ctrl+V, C, X and Z type 22, 3, 24 and 26; Enter 13 and Backspace 8. A move to the next box shows as '>'.
     void filterKey_data()
     {
@@ -164,10 +149,8 @@ private Q_SLOTS:
             QTest::newRow(name) << List{ref, turkish, range, nullptr, nullptr, message, focus};
         };
         built("defaults tr", true, turkish, "2048|2050|2", "2", "2: 2.048 .. 2.050");
-        built("defaults en", true, english, "2048|2050|2", "2", "2: 2,048 .. 2,050");
         built("exactly 500 steps", true, turkish, "1000|1500|1", "1", "501: 1.000 .. 1.500");
-        built("reference top", true, turkish, "1000|20000|100", "100", "191: 1.000 .. 20.000");
-        built("input top", false, english, "1000|500000|1000", "1000", "500: 1,000 .. 500,000");
+        built("input top, en", false, english, "1000|500000|1000", "1000", "500: 1,000 .. 500,000");
         built("end off the grid", false, turkish, "1000|20001|100", "100", "191: 1.000 .. 20.000");
         built("input 501 lines", false, turkish, "1000|251000|500", "500", "501: 1.000 .. 251.000");
         built("empty step is 1", true, turkish, "2000|2010|", "1", "11: 2.000 .. 2.010");
@@ -212,7 +195,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("locksAt");
         QTest::newRow("16383 - 1883 at the last tick")
             << turkish << QList<int>{1, 2, 8, 16, 64, 256, 512, 1024} << 1024;
-        QTest::newRow("another order") << turkish << QList<int>{64, 1, 1024, 8, 512, 2, 256, 16} << 16;
         QTest::newRow("en") << english << QList<int>{256, 16, 2, 1024, 1, 64, 8, 512} << 512;
         QTest::newRow("a tick taken back") << turkish << QList<int>{4, 1, 2, -4, 8, 16, 64, 256, 512, 1024} << 1024;
     }
@@ -235,17 +217,9 @@ private Q_SLOTS:
             QVERIFY2(!locks(s(required), s(selected), turkish), selected);
     }
 
-    void calculation_data()
-    {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("shown"); // 16383, 1.25 and 14500 in the locale
-        QTest::newRow("tr") << turkish << l("16.383|1,25|14.500");
-        QTest::newRow("en") << english << l("16,383|1.25|14,500");
-    }
     void calculation()
     {
-        QFETCH(QLocale, locale);
-        QFETCH(QStringList, shown);
+        const QLocale &locale = turkish;
         Calculation c;
         const std::optional<QString> none, fOsc = locale.toString(10240), fIn = locale.toString(145000);
         const std::array<bool, raBitCount> r1024{true, true, false}, r2410{true, false, false};
@@ -256,13 +230,12 @@ private Q_SLOTS:
             return QStringList({d.raTotal, d.referenceValue, d.requiredN.value_or(s("kept"))});
         };
         QCOMPARE(run(none, none, s("1"), {}), l("8192|0|kept"));
-        QCOMPARE(c.selectedNText(locale), shown[0]);
+        QCOMPARE(c.selectedNText(locale), s("16.383"));
         QCOMPARE(run(none, none, s("1"), r2410), l("2410|0|kept")); // RA before any reference line
-        QCOMPARE(run(fOsc, none, s("1"), {}), QStringList({s("8192"), shown[1], s("0")}));
+        QCOMPARE(run(fOsc, none, s("1"), {}), l("8192|1,25|0"));
         QCOMPARE(run(fOsc, none, s("1"), r1024), l("1024|10|0"));
-        QCOMPARE(run(none, fIn, s("1"), r1024), QStringList({s("1024"), s("10"), shown[2]}));
-        QCOMPARE(run(none, none, s("64"), r1024),
-                 QStringList({s("1024"), s("10"), shown[2]})); // no input line: fD stays
+        QCOMPARE(run(none, fIn, s("1"), r1024), l("1024|10|14.500"));
+        QCOMPARE(run(none, none, s("64"), r1024), l("1024|10|14.500")); // no input line: fD stays
         QCOMPARE(run(none, fIn, s("64"), r1024), l("1024|10|227"));
         QCOMPARE(*requiredN(c.BölünmüşGirişFrekansi, c.ReferansFrekansi), 226.5625);
         QCOMPARE(run(none, fIn, s("256"), r1024), l("1024|10|57"));
