@@ -34,16 +34,7 @@ private Q_SLOTS:
         const Run r = run(QStringLiteral("plan --osc=10240 --r 1024 --format csv ") + workedBand);
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.err.isEmpty());
-        const QList<QByteArray> lines = r.out.split('\n');
-        QCOMPARE(lines.size(), 8); // header, six channels, nothing after the last CR LF
-        QVERIFY(lines[0].startsWith("osc_khz,r,ratio,fr_khz,input_khz,"));
-        QCOMPARE(lines[1],
-                 QByteArray(
-                     "10240,1024,1,10,145000,145000,14500,14500,145000,0,0,ok,0,0,1,0,0,1,0,0,1,0,1,0,0,1,1,0,1\r"));
-        QCOMPARE(lines[6],
-                 QByteArray(
-                     "10240,1024,1,10,145500,145500,14550,14550,145500,0,0,ok,0,0,1,0,1,1,0,1,0,1,1,0,0,1,1,0,1\r"));
-        // Byte for byte what the plan window saves for the same band (its test checks that file).
+        // Byte for byte what the plan window saves for the same band; the core test checks those bytes.
         QCOMPARE(r.out, lorvex::plan::planCsv(
                             lorvex::plan::makePlan(10240, 1024, 1, {145000, 145100, 145200, 145300, 145400, 145500})));
     }
