@@ -33,16 +33,14 @@ public:
 
 class FixedChecker final : public VersionChecker {
 public:
-    int SurumKontrolEt(const QString &path, int product) override
+    int SurumKontrolEt(const QString &, int product) override
     {
         ++calls;
-        lastPath = path;
         lastProduct = product;
         return answer;
     }
     int answer = 1;
     int calls = 0;
-    QString lastPath;
     int lastProduct = 0;
 };
 

@@ -20,11 +20,4 @@ QMessageBox::StandardButton ScriptedPresenter::show(QWidget *parent, const BoxRe
     return a.button;
 }
 
-void ScriptedPresenter::clear()
-{
-    script_.clear();
-    shown_.clear();
-    unexpected_ = 0;
-}
-
 } // namespace lorvex::test

@@ -23,7 +23,6 @@ public:
     const QList<Shown> &shown() const { return shown_; }
     int unexpected() const { return unexpected_; }
     int pending() const { return int(script_.size()); }
-    void clear();
 
 private:
     struct Answer {
