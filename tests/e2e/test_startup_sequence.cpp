@@ -81,66 +81,53 @@ QString exitCaption(const BaşlangiçModülü &m)
 class TestStartupSequence : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void firstRunWritesTheScheduleBeforeTheWindow()
-    {
-        Run r;
-        QStringList keysAtWindow;
-        AtWindowMade made([&] { keysAtWindow = r.storedKeys(); });
-        BaşlangiçModülü module(r.seams);
-        QCOMPARE(r.program(module), 0);
-        keysAtWindow.sort();
-        QCOMPARE(keysAtWindow, QStringList({"Guncelleme Kontrolu", "Guncelleme Tarihi", "Guncelleme Zamani"}));
-        const Settings s = r.settings();
-        QCOMPARE(s.readDate(keys::GuncellemeTarihi), today.addDays(-7));
-        QCOMPARE(s.read(keys::GuncellemeZamani), QStringLiteral("1"));
-        QCOMPARE(s.readDate(keys::GuncellemeKontrolu), today.addDays(7));
-        const SharedState &st = module.state;
-        QVERIFY(st.SonKontrolTarihi == today.addDays(-7) && st.SonrakiKontrolTarihi == today.addDays(7));
-        QVERIFY(st.GuncellemeAraligi == UpdateSchedule::weekly && st.SurumNumarasi == 102
-                && st.DilAdi == QStringLiteral("Türkçe"));
-        QCOMPARE(r.checker.calls, 0); // the first check falls due a week later
-        QCOMPARE(r.boxes.shown().size(), 0);
-    }
-
-    void laterRunsWriteNoScheduleKey()
+    // The first run writes the three schedule keys before the window; the next writes none and reads them.
+    void scheduleKeysWrittenOnce()
     {
         Run r;
         Settings s = r.settings();
-        s.writeDate(keys::GuncellemeTarihi, QDate(2026, 11, 1));
+        {
+            QStringList keysAtWindow;
+            AtWindowMade made([&] { keysAtWindow = r.storedKeys(); });
+            BaşlangiçModülü module(r.seams);
+            QCOMPARE(r.program(module), 0);
+            keysAtWindow.sort();
+            QCOMPARE(keysAtWindow, QStringList({"Guncelleme Kontrolu", "Guncelleme Tarihi", "Guncelleme Zamani"}));
+            QCOMPARE(s.readDate(keys::GuncellemeTarihi), today.addDays(-7));
+            QCOMPARE(s.read(keys::GuncellemeZamani), QStringLiteral("1"));
+            QCOMPARE(s.readDate(keys::GuncellemeKontrolu), today.addDays(7));
+            QVERIFY(module.state.SurumNumarasi == 102 && module.state.DilAdi == QStringLiteral("Türkçe"));
+            QCOMPARE(r.checker.calls, 0); // the first check falls due a week later
+            QCOMPARE(r.boxes.shown().size(), 0);
+        } // the first copy ends
+
         s.write(keys::GuncellemeZamani, QStringLiteral("2"));
         s.writeDate(keys::GuncellemeKontrolu, QDate(2027, 1, 1));
         const QByteArray before = test::readFile(r.home.settingsPath());
         QByteArray atWindow;
-        AtWindowMade made([&] { atWindow = test::readFile(r.home.settingsPath()); });
-        BaşlangiçModülü module(r.seams);
-        QCOMPARE(r.program(module), 0);
+        AtWindowMade later([&] { atWindow = test::readFile(r.home.settingsPath()); });
+        BaşlangiçModülü next(r.seams);
+        QCOMPARE(r.program(next), 0);
         QCOMPARE(atWindow, before);
-        QCOMPARE(module.state.GuncellemeAraligi, UpdateSchedule::monthly);
-        QCOMPARE(module.state.SonrakiKontrolTarihi, QDate(2027, 1, 1));
+        QCOMPARE(next.state.GuncellemeAraligi, UpdateSchedule::monthly);
+        QCOMPARE(next.state.SonrakiKontrolTarihi, QDate(2027, 1, 1));
     }
 
-    void language_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("english");
-        QTest::newRow("missing file: built-in texts, name kept") << "Klingon" << false;
-        QTest::newRow("the shipped English file") << "English" << true;
-    }
+    // A missing file gives the built-in texts and keeps the name; a shipped one loads.
     void language()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, english);
-        Run r;
-        r.seams.languagesFolder = QStringLiteral(LORVEX_SOURCE_DIR "/Languages/");
-        r.settings().write(keys::DilDosyasi, name);
-        BaşlangiçModülü module(r.seams);
-        QString caption;
-        QCOMPARE(r.program(module, [&] { caption = exitCaption(module); }), 0);
-        QCOMPARE(module.state.DilAdi, name);
-        QCOMPARE(r.settings().read(keys::DilDosyasi), name);
-        QCOMPARE(module.state.msg(141) != MessageTable::builtIn(141), english);
-        QCOMPARE(caption, module.state.msg(141) + QStringLiteral(" (Esc)"));
-        QCOMPARE(r.boxes.shown().size(), 0);
+        for (const auto &[name, english] : {std::pair{"Klingon", false}, {"English", true}}) {
+            Run r;
+            r.seams.languagesFolder = QStringLiteral(LORVEX_SOURCE_DIR "/Languages/");
+            r.settings().write(keys::DilDosyasi, QString::fromLatin1(name));
+            BaşlangiçModülü module(r.seams);
+            QString caption;
+            QCOMPARE(r.program(module, [&] { caption = exitCaption(module); }), 0);
+            QCOMPARE(module.state.DilAdi + r.settings().read(keys::DilDosyasi), QString::fromLatin1(name).repeated(2));
+            QVERIFY2((module.state.msg(141) != MessageTable::builtIn(141)) == english, name);
+            QCOMPARE(caption, module.state.msg(141) + QStringLiteral(" (Esc)"));
+            QCOMPARE(r.boxes.shown().size(), 0);
+        }
     }
 
     // What a power cut or another program leaves is damaged input: the first
