@@ -91,7 +91,6 @@ private Q_SLOTS:
         QTest::addColumn<double>("input");
         QTest::addColumn<QString>("row"); // n status achieved error ppm pins 11..20 22..25
         QTest::newRow("worked example") << 1024 << 1 << 145000.0 << s("14500 ok 145000 0 0 00100101001101");
-        QTest::newRow("band end") << 1024 << 1 << 145500.0 << s("14550 ok 145500 0 0 01101011001101");
         QTest::newRow("2410") << 2410 << 1 << 50000.0
                               << s("11768 not_whole 50001.792531 1.792531 35.851 00011111100111");
         QTest::newRow("2410 P 64") << 2410 << 64 << 145000.0
@@ -100,7 +99,6 @@ private Q_SLOTS:
         QTest::newRow("N 16383") << 1024 << 1 << 163830.0 << s("16383 ok 163830 0 0 11111111111111");
         QTest::newRow("16383.5 rounds out")
             << 1024 << 1 << 163835.0 << s("16384 out_of_range 163840 5 30.519 --------------");
-        QTest::newRow("N 16384") << 1024 << 1 << 163840.0 << s("16384 out_of_range 163840 0 0 --------------");
         QTest::newRow("N 0") << 1024 << 1 << 4.0 << s("0 out_of_range 0 -4 -1000000 --------------");
         QTest::newRow("0.5 rounds to 1") << 1024 << 1 << 5.0 << s("1 not_whole 10 5 1000000 10000000000000");
     }
@@ -178,11 +176,8 @@ private Q_SLOTS:
                              << s("the range has more than 501 frequencies (at most 500 steps)");
         QTest::newRow("500.5 steps") << true << s("1000|1500.5|1")
                                      << s("the range has more than 501 frequencies (at most 500 steps)");
-        QTest::newRow("oscillator top") << true << s("1000|20000|100") << s("191: 1000 .. 20000");
         QTest::newRow("oscillator above")
             << true << s("1000|20000.5|100") << s("the end 20000.5 kHz is above the highest allowed, 20000 kHz");
-        QTest::newRow("band above") << false << s("1000|500001|1000")
-                                    << s("the end 500001 kHz is above the highest allowed, 500000 kHz");
         QTest::newRow("start below") << false << s("999.5|2000|1")
                                      << s("the start 999.5 kHz is below the lowest allowed, 1000 kHz");
         QTest::newRow("reversed") << false << s("2001|2000|1") << s("the end is below the start");
@@ -215,8 +210,6 @@ private Q_SLOTS:
         QTest::newRow("higher fR first")
             << s("10240|10250|10") << s("145000|145500|100")
             << s("complete 2: 10240/512/1 fR 20 N 7250..7275 fixed 8 6/6; 10240/1024/1 fR 10 N 14500..14550 fixed 8 6/6");
-        QTest::newRow("12.5 kHz") << s("10000|13000|10") << s("145000|146000|12.5")
-                                  << s("complete 1: 12800/1024/1 fR 12.5 N 11600..11680 fixed 6 81/81");
         QTest::newRow("nearest")
             << s("10240|10250|10") << s("145000|145003|1")
             << s("nearest 3: 10240/256/1 fR 40 N 3625..3625 fixed 14 1/4; 10240/512/1 fR 20 N 7250..7250 fixed 14 1/4");

@@ -7,6 +7,7 @@
 #include "plan/plan_window.h"
 #include "pll/main_window.h"
 #include "support/fakes.h"
+#include "support/main_window_harness.h"
 #include "support/modal_watch.h"
 
 #include <QTest>
@@ -45,57 +46,30 @@ void fromListMenu(QListWidget *list, const char *action)
     QApplication::sendEvent(list->viewport(), &event);
 }
 
-struct Band {
-    // Ranges as stored settings, so the window loads them; both lists built.
+// The main window with both lists built from the ranges given.
+struct Band : MainWindow {
     Band(const char *reference, const char *input)
+        : MainWindow(turkish, [this](AnaForm::Hooks &hooks) {
+              hooks.openPlan = [this](QWidget *owner, const plan::BandInputs &band) {
+                  return plan::openPlanWindow(owner, ctx, chooser, band);
+              };
+              hooks.openFit = [this](QWidget *owner, const plan::BandInputs &band) {
+                  return plan::openFitWindow(owner, ctx, band);
+              };
+          })
     {
-        const QStringList r = l(reference), i = l(input);
-        tc.settings.write({{keys::ReferansBaslama, r[0]},
-                           {keys::ReferansBitis, r[1]},
-                           {keys::ReferansAdim, r[2]},
-                           {keys::GirisBaslama, i[0]},
-                           {keys::GirisBitis, i[1]},
-                           {keys::GirisAdim, i[2]}});
-        AnaForm::Hooks hooks;
-        hooks.openResult = [this](QWidget *, const ResultInputs &) { results += text("SeçilenNToplamiKutusu"); };
-        hooks.openPlan = [this](QWidget *owner, const plan::BandInputs &band) {
-            return plan::openPlanWindow(owner, ctx, chooser, band);
-        };
-        hooks.openFit = [this](QWidget *owner, const plan::BandInputs &band) {
-            return plan::openFitWindow(owner, ctx, band);
-        };
-        form = std::make_unique<AnaForm>(ctx, hooks);
-        form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const QStringList ranges = l(reference) + l(input);
+        const char *boxes[] = {"ReferansOscBaşlamaKutusu",   "ReferansOscBitişKutusu",   "ReferansOscAdimKutusu",
+                               "GirişFrekansiBaşlamaKutusu", "GirişFrekansiBitişKutusu", "GirişFrekansiAdimKutusu"};
+        for (int k = 0; k < 6; ++k)
+            get(boxes[k])->setText(ranges[k]);
         for (const char *button : {"ReferansListesiYükleDüğmesi", "GirişFrekansiListesiYükleDüğmesi"})
             get<QPushButton>(button)->click();
     }
-    template <class T = QLineEdit> T *get(const char *name) const { return form->findChild<T *>(s(name)); }
-    QString text(const char *name) const { return get(name)->text(); }
     QListWidget *list(const char *name) const { return get<QListWidget>(name); }
-    void pick(const char *listName, const char *line)
-    {
-        QListWidget *l = list(listName);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                          l->visualItemRect(l->findItems(s(line), Qt::MatchExactly).value(0)).center());
-    }
-    void tickRa(std::initializer_list<int> bits)
-    {
-        for (const int bit : bits)
-            get<QCheckBox>(qPrintable(QStringLiteral("RAOnayi_%1").arg(bit)))->click();
-    }
-    QStringList texts() const
-    {
-        return {text("RAToplamiKutusu"), text("ReferansOscDeğeriKutusu"), text("GerekliNToplamiKutusu")};
-    }
     void keys(int key) { QTest::keyClick(form.get(), Qt::Key(key), Qt::ControlModifier); }
 
-    TestContext tc;
-    AppContext ctx = tc.context();
     FixedChooser chooser;
-    std::unique_ptr<AnaForm> form;
-    QStringList results;
 };
 
 QTableView *tableOf(QWidget *window) { return window->findChild<QTableView *>(); }
@@ -123,7 +97,7 @@ private Q_SLOTS:
     void planFromBothListsAppliesARow()
     {
         Band b("10240|10250|10", "145000|145500|100");
-        b.pick("ReferansOscListesi", "10.240");
+        b.clickLine("ReferansOscListesi", "10.240");
         b.tickRa({0, 1}); // R 1024, fR 10
         QString copied;
         ModalWatch watch;
@@ -139,7 +113,7 @@ private Q_SLOTS:
         QCOMPARE(
             lines[3],
             s("145.200\t145200\t14520\t14.520\t145200\t0\t0\tAyarlanabilir\t0\t0\t0\t1\t1\t1\t0\t1\t0\t0\t1\t1\t0\t1"));
-        QVERIFY(b.results.isEmpty());
+        QVERIFY(b.selectedAtResult.isEmpty());
 
         watch.on(s("PlanWindow"), [&](QWidget *plan) {
             QTableView *table = tableOf(plan);
@@ -147,7 +121,7 @@ private Q_SLOTS:
             QTest::keyClick(table, Qt::Key_Return);
         });
         fromListMenu(b.list("GirişFrekansiListesi"), "ChannelPlanAction");
-        QCOMPARE(b.results, l("14.520")); // applied: the result window, once
+        QCOMPARE(b.selectedAtResult, l("14.520")); // applied: the result window, once
         QCOMPARE(b.list("GirişFrekansiListesi")->currentItem()->text(), s("145.200"));
     }
 
@@ -164,7 +138,7 @@ private Q_SLOTS:
         QFETCH(QString, suffix);
         QFETCH(bool, writable);
         Band b("10240|10250|10", "145000|145500|100");
-        b.pick("ReferansOscListesi", "10.240");
+        b.clickLine("ReferansOscListesi", "10.240");
         b.tickRa({0, 1});
         const QString folder = writable ? b.tc.home.file(s("out")) : writeFile(b.tc.home.file(s("file")), "x");
         QDir().mkpath(b.tc.home.file(s("out")));
@@ -199,7 +173,7 @@ private Q_SLOTS:
     void fitAppliesOscillatorRAndRatio()
     {
         Band b("10000|10300|10", "145000|145500|100");
-        b.pick("GirişFrekansiListesi", "145.000");
+        b.clickLine("GirişFrekansiListesi", "145.000");
         QTest::keyClick(b.get<QComboBox>("GirişFrekansiBölListesi"), Qt::Key_Down); // ratio 64
         b.tickRa({0});                                                              // R 2410
         QString status;
@@ -211,7 +185,8 @@ private Q_SLOTS:
         fromListMenu(b.list("GirişFrekansiListesi"), "FitFinderAction");
         QVERIFY(status.startsWith(b.tc.state.msg(200)));
         QCOMPARE(b.list("ReferansOscListesi")->currentItem()->text(), s("10.240"));
-        QCOMPARE(b.texts(), l("512|20|7.250")); // R, fR, a whole required N
+        QCOMPARE(b.texts({"RAToplamiKutusu", "ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu"}),
+                 l("512|20|7.250")); // R, fR, a whole required N
         QCOMPARE(b.get<QComboBox>("GirişFrekansiBölListesi")->currentText(), s("1"));
     }
 };

@@ -14,6 +14,7 @@
 #include "result/result_window.h"
 #include "support/caption_fit.h"
 #include "support/fakes.h"
+#include "support/main_window_harness.h"
 #include "update/update_notice.h"
 
 #include <QAccessible>
@@ -41,16 +42,7 @@ QPoint centred(const QSize &size)
     return screen.topLeft() + QPoint((screen.width() - size.width()) / 2, (screen.height() - size.height()) / 2);
 }
 
-void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
 bool allSelected(const QLineEdit *box) { return box->hasFocus() && box->selectedText() == box->text(); }
-
-// On the indicator (a short caption leaves the middle of the box outside it),
-// through the window as a user's click, which passes over mouse-transparent boxes.
-void tick(QCheckBox *b)
-{
-    QTest::mouseClick(b->window()->windowHandle(), Qt::LeftButton, {},
-                      b->mapTo(b->window(), QPoint(7, b->height() / 2)));
-}
 
 // Right-clicks w, or presses key on it, and answers the selection menu, if it
 // opens (a nested loop), with the action (none: closes it). True when it
@@ -88,55 +80,15 @@ QString called(QWidget *w)
 }
 QString description(QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
 
-// A main window, shown, in a temporary home; the result hook records.
-struct Window {
-    explicit Window(const QLocale &locale = turkish) : tc(QDate(2026, 12, 7), locale), ctx(tc.context())
-    {
-        AnaForm::Hooks hooks;
-        hooks.openResult = [this](QWidget *owner, const ResultInputs &inputs) {
-            results.push_back(inputs);
-            selectedAtResult += owner == form.get() ? text("SeçilenNToplamiKutusu") : s("another owner");
-        };
-        form = std::make_unique<AnaForm>(ctx, hooks);
-        form->show(); // focus only lands in an active window
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            QTest::qFail("the window did not become active", __FILE__, __LINE__);
-    }
-    template <class T = QLineEdit> T *get(const char *name) const { return form->findChild<T *>(s(name)); }
-    QString text(const char *name) const { return get(name)->text(); }
-    QStringList texts(std::initializer_list<const char *> names) const
-    {
-        QStringList all;
-        for (const char *name : names)
-            all += text(name);
-        return all;
-    }
-    // Enters the box by mouse, which selects its text, and types over it.
-    void type(const char *box, const QString &text)
-    {
-        click(get(box));
-        QTest::keyClick(get(box), Qt::Key_Backspace);
-        QTest::keyClicks(get(box), text);
-    }
+struct Window : MainWindow {
+    using MainWindow::MainWindow;
     void build(const Row &row, const char *range)
     {
         for (int i = 0; i < 3; ++i)
             type(row.boxes[i], l(range)[i]);
         click(get<QPushButton>(row.button));
     }
-    void clickLine(const Row &row, const char *line)
-    {
-        auto *list = get<QListWidget>(row.list);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->findItems(s(line), Qt::MatchExactly).value(0)).center());
-    }
-
-    TestContext tc;
-    AppContext ctx;
-    std::unique_ptr<AnaForm> form;
-    std::vector<ResultInputs> results;
-    QStringList selectedAtResult;
+    void clickLine(const Row &row, const char *line) { MainWindow::clickLine(row.list, line); }
 };
 } // namespace
 
@@ -236,8 +188,7 @@ private Q_SLOTS:
         w.build(rows[1], "145000|145100|100");
         w.get<QListWidget>(rows[0].list)->setCurrentRow(0); // without the list's focus: nothing runs
         QCOMPARE(w.text("ReferansOscDeğeriKutusu"), s("0"));
-        tick(w.get<QCheckBox>("RAOnayi_0"));
-        tick(w.get<QCheckBox>("RAOnayi_1"));
+        w.tickRa({0, 1});
         w.clickLine(rows[0], "10.240");
         w.clickLine(rows[1], "145.000");
         QCOMPARE(w.texts({"RAToplamiKutusu", "ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu"}), l("1024|10|14.500"));
@@ -365,8 +316,7 @@ private Q_SLOTS:
         QTest::keyClick(w.form.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(w.tc.boxes.shown().value(0).request.text, w.tc.state.msg(171));
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.375"));
-        for (const int bit : {0, 1}) // R 1024: 5000 / (2048 / 1024) is 2500
-            tick(w.form->findChild<QCheckBox *>(QStringLiteral("RAOnayi_%1").arg(bit)));
+        w.tickRa({0, 1}); // R 1024: 5000 / (2048 / 1024) is 2500
         w.clickLine(rows[0], "2.048");
         w.clickLine(rows[1], "5.000");
         QTest::keyClick(w.form.get(), Qt::Key_N, Qt::ControlModifier);
