@@ -211,21 +211,6 @@ private Q_SLOTS:
                  0);
         QVERIFY(restored);
     }
-
-    // Steps 1 to 8 only read: a second copy leaves the store untouched.
-    void secondCopyBringsTheFirstForwardAndWritesNothing()
-    {
-        Run r;
-        SingleInstance first(app_info::applicationId());
-        QVERIFY(first.tryBecomePrimary());
-        int requests = 0;
-        first.setActivationHandler([&] { ++requests; });
-        BaşlangiçModülü module(r.seams);
-        QCOMPARE(r.program(module), 0);
-        QVERIFY(!module.mainWindow());
-        QVERIFY(!QFile::exists(r.home.settingsPath()));
-        QTRY_COMPARE(requests, 1);
-    }
 };
 
 QTEST_MAIN(TestStartupSequence)
