@@ -114,16 +114,9 @@ private Q_SLOTS:
 
     void band()
     {
-        std::vector<double> band;
-        for (int i = 0; i <= 5; ++i)
-            band.push_back(145000 + 100 * i);
-        const ChannelPlan plan = makePlan(10240, 1024, 1, band);
+        const ChannelPlan plan = makePlan(10240, 1024, 1, values(s("145000|145100|145200|145300|145400|145500")));
         QCOMPARE(plan.raLevels, (RaLevels{0, 0, 1}));
         QCOMPARE(plan.frKhz, 10.0);
-        QStringList n;
-        for (const ChannelRow &r : plan.rows)
-            n += QString::number(r.n) + u' ' + QString::fromLatin1(statusName(r.status));
-        QCOMPARE(n, l("14500 ok|14510 ok|14520 ok|14530 ok|14540 ok|14550 ok"));
         QCOMPARE(pins(plan.fixedLevels, &plan.fixedPins), s("0......1001101")); // N7..N13 and N0 never change
         QCOMPARE(plan.settableCount(), 6);
 
@@ -132,7 +125,6 @@ private Q_SLOTS:
         const ChannelPlan none = makePlan(10240, 1024, 1, values(s("145005|163840")));
         QCOMPARE(pins(none.fixedLevels, &none.fixedPins), s(".............."));
         QCOMPARE(none.settableCount(), 14);
-        QCOMPARE(nPinNumbers(), (std::array<int, 14>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 23, 24, 25}));
     }
 
     void csvWhateverTheLocale()

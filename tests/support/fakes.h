@@ -16,23 +16,18 @@
 
 namespace lorvex::test {
 
-class FixedClock final : public Clock {
-public:
-    explicit FixedClock(QDate day) : day_(day) {}
-    QDate today() const override { return day_; }
-
-private:
-    QDate day_;
+struct FixedClock final : Clock {
+    explicit FixedClock(QDate day) : day(day) {}
+    QDate today() const override { return day; }
+    QDate day;
 };
 
-class RecordingOpener final : public Opener {
-public:
+struct RecordingOpener final : Opener {
     void open(const QString &target) override { opened.append(target); }
     QStringList opened;
 };
 
-class FixedChecker final : public VersionChecker {
-public:
+struct FixedChecker final : VersionChecker {
     int SurumKontrolEt(const QString &, int product) override
     {
         ++calls;
