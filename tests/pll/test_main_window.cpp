@@ -142,8 +142,10 @@ private Q_SLOTS:
         Window w;
         if (!language.isEmpty()) {
             QVERIFY(!language_file::Load(language, MessageTable::count, w.tc.state.Mesajlar, w.tc.state.DilBilgileri));
+            language_file::LoadCompanion(language + u'x', w.tc.state.Mesajlar); // the plan's and fit's texts
             w.form->StringYükle();
             QVERIFY(w.get<QPushButton>("ÇikişDüğmesi")->text() != s("Çıkış (Esc)"));
+            QVERIFY(w.tc.state.msg(175) != MessageTable::builtIn(175));
         }
         plan::DialogSaveChooser chooser;
         ResultInputs example{s("145.000"), s("1"), s("10.240"), s("10"), {}, {true, true, false}};

@@ -120,15 +120,21 @@ private Q_SLOTS:
         // Line height 14: lines 14 apart, 5 more before the oscillator, 8 before the heading,
         // 4 before y0 = 95 where both pin columns start, 8 between the RA pins and the legend.
         const QList<PlacedText> drawn = reportDrawing(example(), MessageTable(), 14);
-        for (const auto &[step, x, y] :
-             {std::array{2, 125, 8}, {5, 10, 41}, {9, 10, 77}, {11, 10, 95}, {24, 10, 277}, {29, 125, 159}}) {
+        for (const auto &[step, x, y] : {std::array{2, 125, 8},
+                                         {5, 10, 41},
+                                         {8, 125, 55},
+                                         {9, 10, 77},
+                                         {11, 10, 95},
+                                         {24, 10, 277},
+                                         {25, 125, 95},
+                                         {29, 125, 159}}) {
             const PlacedText &p = drawn[step - (step > 10 ? 2 : 1)]; // step 10 draws nothing
             QCOMPARE(QList<int>({p.step, p.x, p.y}), QList<int>({step, x, y}));
         }
         // {line spacing, text height, line height}: 14 would push pin 25 below the 285 pixels; at least 1;
-        // with text 8 high the last pin line ends on the last pixel row, and 14 fits.
+        // with text 8 high the last pin line ends on the last pixel row, and 14 fits; 9 high, it does not.
         for (const auto &[spacing, height, h] :
-             {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}, {14, 8, 14}})
+             {std::array{13, 13, 13}, {10, 11, 10}, {14, 14, 13}, {400, 400, 1}, {14, 8, 14}, {14, 9, 13}})
             QCOMPARE(fittedLineHeight(spacing, height, 285), h);
     }
 
