@@ -1,4 +1,7 @@
+// The settings store and the message table.
+#include "app/app_info.h"
 #include "app/failure.h"
+#include "app/messages.h"
 #include "app/settings.h"
 #include "support/test_env.h"
 
@@ -8,7 +11,7 @@
 using namespace lorvex;
 using namespace lorvex::test;
 
-class TestSettings : public QObject {
+class TestAppCore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     // Every read goes to the file as it is now, every write reaches it or fails.
@@ -75,7 +78,22 @@ private Q_SLOTS:
         if (good)
             QCOMPARE(s.read(keys::SolBosluk) + '|' + s.read(keys::GuncellemeKontrolu), stored[0] + '|' + stored[4]);
     }
+
+    void everyNumberHasATextOfItsOwn()
+    {
+        MessageTable t;
+        for (int n = MessageTable::first; n <= MessageTable::extraLast; ++n)
+            QVERIFY2(!t.text(n).isEmpty(), qPrintable(QString::number(n)));
+        // 134 and 138 read alike in Turkish, yet a language may word them apart.
+        t.set(138, QStringLiteral("x"));
+        QCOMPARE(t.text(134), MessageTable::builtIn(134));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.text(MessageTable::first - 1));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.text(MessageTable::extraLast + 1));
+    }
+
+    // The title names the product in the loaded language's words.
+    void titleInTheLanguage() { QCOMPARE(app_info::windowTitle("X"), QString("Tavoran - X (MC 145151-2) 1.02")); }
 };
 
-QTEST_GUILESS_MAIN(TestSettings)
-#include "test_settings.moc"
+QTEST_GUILESS_MAIN(TestAppCore)
+#include "test_app_core.moc"
