@@ -100,6 +100,7 @@ void fitToText(QLabel *label)
 HakkindaFormu::HakkindaFormu(QWidget *owner, AppContext &ctx, std::function<void()> captionsChanged)
     : QDialog(owner, fixedDialogFlags), ctx_(ctx), captionsChanged_(std::move(captionsChanged))
 {
+    setObjectName(QStringLiteral("HakkindaFormu"));
     setFixedSize(clientSize);
     createControls();
     ctx_.errors.guarded(this, tags::Form2, [this] { load(); });

@@ -41,6 +41,7 @@ template <class W> W *placedIn(W *widget, const char *name) { return placed(widg
 
 GüncellemeFormu::GüncellemeFormu(QWidget *owner, AppContext &ctx) : QDialog(owner, fixedDialogFlags), ctx_(ctx)
 {
+    setObjectName(QStringLiteral("GüncellemeFormu"));
     setFixedSize(clientSize);
     createControls();
     load();

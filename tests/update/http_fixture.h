@@ -1,9 +1,12 @@
 #pragma once
 // A loopback HTTP server for tests of the update check: it listens on a free
 // port of 127.0.0.1 and hands every request, once its head is in, to
-// `respond` (by default silence). It lives in the test's thread and is served while
-// the code under test spins a local event loop.
+// `respond` (by default silence), noting the pointer shape at that moment. It
+// lives in the test's thread and is served while the code under test spins a
+// local event loop.
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QUrl>
@@ -13,50 +16,37 @@ namespace lorvex::test {
 
 class HttpFixture {
 public:
-    HttpFixture()
+    explicit HttpFixture(std::function<void(QTcpSocket *)> respond = [](QTcpSocket *) {}) : respond_(std::move(respond))
     {
         QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
             while (QTcpSocket *s = server_.nextPendingConnection()) {
                 QObject::connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
                 QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, request = QByteArray()]() mutable {
-                    const bool answered = request.contains("\r\n\r\n");
+                    // A GET has no body: its head ends the request.
                     request += s->readAll();
-                    if (!answered && request.contains("\r\n\r\n")) {
-                        ++requests;
-                        respond(s);
+                    if (request.endsWith("\r\n\r\n")) {
+                        const QCursor *shown = QGuiApplication::overrideCursor();
+                        cursors.append(shown ? shown->shape() : Qt::ArrowCursor);
+                        respond_(s);
                     }
                 });
             }
         });
         server_.listen(QHostAddress::LocalHost, 0);
-        port_ = server_.serverPort();
+        url = QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(server_.serverPort()));
     }
 
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/version.txt").arg(port_)); }
-    // From now on connections to url() are refused.
-    void close() { server_.close(); }
-
-    // A negative length announces none.
     static QByteArray head(int status, qsizetype length)
     {
-        const QByteArray size = length < 0 ? QByteArray() : "Content-Length: " + QByteArray::number(length) + "\r\n";
-        return "HTTP/1.1 " + QByteArray::number(status) + " Status\r\nConnection: close\r\n" + size + "\r\n";
-    }
-    // The whole answer, then the connection closed.
-    void serve(const QByteArray &body, int status = 200, bool announce = true)
-    {
-        respond = [=](QTcpSocket *s) {
-            s->write(head(status, announce ? body.size() : -1) + body);
-            s->disconnectFromHost();
-        };
+        return QStringLiteral("HTTP/1.1 %1 Status\r\nContent-Length: %2\r\n\r\n").arg(status).arg(length).toLatin1();
     }
 
-    std::function<void(QTcpSocket *)> respond = [](QTcpSocket *) {};
-    int requests = 0; // complete request heads received
+    QUrl url;
+    QList<Qt::CursorShape> cursors; // one for each request head received
 
 private:
+    std::function<void(QTcpSocket *)> respond_;
     QTcpServer server_;
-    quint16 port_ = 0;
 };
 
 } // namespace lorvex::test

@@ -1,6 +1,11 @@
-// The update check's decisions without a window or a network: reading the
-// maker's version file, when a check is due, and what closing the notice changes.
+// The decisions behind the update check and the About dialog, without a
+// window or a network: the maker's version file, when a check is due, what
+// closing the update notice changes, the About dialog's update status, and
+// what closing the About dialog counts as a change.
+//
+// Each table is one column of rows; a row's comment names its fields.
 
+#include "about/about_rules.h"
 #include "support/test_env.h"
 #include "update/schedule.h"
 #include "update/version_file.h"
@@ -13,111 +18,206 @@ using namespace lorvex::test;
 namespace {
 const QDate today(2027, 3, 10), unchanged(2001, 1, 1);
 QDate d(int days) { return today.addDays(days); }
-QString iso(QDate date) { return date.toString(Qt::ISODate); }
 constexpr auto never = UpdateSchedule::never, weekly = UpdateSchedule::weekly, monthly = UpdateSchedule::monthly;
+constexpr int running = 102;
+constexpr auto none = UpdateResult::none, newer = UpdateResult::newerFound, current = UpdateResult::upToDate;
+constexpr auto unknown = static_cast<UpdateResult>(3);
+
+// The file; the version published for product 101.
+using FileRow = std::tuple<QByteArray, int>;
+// The day, the schedule; the next due date.
+using NextRow = std::tuple<QDate, UpdateSchedule, QDate>;
+// The schedule, the last check, the due date; whether a check is due today.
+using DueRow = std::tuple<UpdateSchedule, QDate, QDate, bool>;
+// Ticked, the schedule; the new schedule, last check and due date. What is
+// written is seen in the store, in test_update_check.
+using ClosingRow = std::tuple<bool, UpdateSchedule, UpdateSchedule, QDate, QDate>;
+// The stored result, checked today, the published version; the result shown, and whether it is saved.
+using OpeningRow = std::tuple<UpdateResult, bool, int, UpdateResult, bool>;
+// The checker's answer; the warning, the new result.
+using OutcomeRow = std::tuple<int, int, UpdateResult>;
+// DilAdi; the entry selected at opening.
+using IndexRow = std::tuple<QString, int>;
+// The entry selected (-1: none); the changed schedule, -1 for none.
+using ScheduleRow = std::tuple<int, int>;
+// The entry selected (-1: none) and its text; the changed language, empty for none.
+using LanguageRow = std::tuple<int, QString, QString>;
+// A web address; as shown.
+using AddressRow = std::tuple<QString, QString>;
 } // namespace
 
 class TestUpdateRules : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // The version published for product 101.
+    // Each row is a rule of its own.
     void publishedVersion_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<int>("version");
-        const auto row = [](const char *name, const QByteArray &file, int v) { QTest::newRow(name) << file << v; };
-        row("line 101 ending in 104", "100 Other 210\r\n101 Lorvex 104\r\n", 104);
-        row("first 101 wins", "101 a 103\r\n101 b 109\r\n", 103);
-        row("third of three CR LF lines", "100 Other 210\r\n100 X 220\r\n101 Lorvex 104\r\n", 104);
-        row("no line for 101: the last", "099 A 150\r\n100 B 210\r\n", 210);
-        row("heading of letters first", "Products\r\n101 Lorvex 104\r\n", 0);
-        row("empty line stops the search", "\r\n101 x 103", 0);
-        row("negative product field passes", "-10 a 104\r\n101 b 105", 105);
-        row("product field is three characters", " 101 x 104\r\n100 y 210", 210);
-        row("line of three characters", "100 Other 210\r\n101\r\n", 101);
-        row("empty file", "", 0);
-        row("blank and 99", "101 Lorvex  99\r\n", 99);
-        row("tab before, blank after", "101 x\t7 ", 7);
-        row("decimal point", "101 x 1.5", 0);
-        row("LF only: one line", "101 Lorvex 104\n102 Other 210", 210);
-        row("LF only, LF at the end", "101 Lorvex 104\n", 0); // the LF is in the field
-        row("CR only splits", "100 Other 210\r101 Lorvex 104\r", 104);
-        row("garbage bytes", QByteArray("\x89PNG\x00\x01\xff\xfe\r\n\x00\x00\x00", 13), 0);
+        QTest::addColumn<FileRow>("row");
+        QTest::newRow("third of three CR LF lines") << FileRow{"100 Other 210\r\n100 X 220\r\n101 Lorvex 104\r\n", 104};
+        QTest::newRow("first 101 wins") << FileRow{"101 a 103\r\n101 b 109\r\n", 103};
+        QTest::newRow("no line for 101: the last") << FileRow{"099 A 150\r\n100 B 210\r\n", 210};
+        QTest::newRow("an empty line stops the search") << FileRow{"\r\n101 x 103", 0};
+        QTest::newRow("a signed product field is a number") << FileRow{"-10 a 104\r\n101 b 105", 105};
+        QTest::newRow("the product field is three characters") << FileRow{" 101 x 104\r\n100 y 210", 210};
+        QTest::newRow("empty file") << FileRow{"", 0};
+        QTest::newRow("tab before, blank after, no line end") << FileRow{"101 x\t7 ", 7};
+        // The LF is neither a line end nor a blank: it spoils the field.
+        QTest::newRow("LF at the end") << FileRow{"101 Lorvex 104\n", 0};
+        QTest::newRow("CR alone ends a line") << FileRow{"100 Other 210\r101 Lorvex 104\r", 104};
     }
     void publishedVersion()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(int, version);
+        QFETCH(FileRow, row);
+        const auto &[file, version] = row;
         QCOMPARE(lorvex::publishedVersion(file, 101), version);
     }
 
     void nextCheckDate_data()
     {
-        QTest::addColumn<QDate>("from");
-        QTest::addColumn<UpdateSchedule>("schedule");
-        QTest::addColumn<QDate>("next");
-        QTest::newRow("weekly") << today << weekly << QDate(2027, 3, 17);
-        QTest::newRow("monthly, 31 January") << QDate(2027, 1, 31) << monthly << QDate(2027, 2, 28);
-        QTest::newRow("monthly, 31 January, leap year") << QDate(2028, 1, 31) << monthly << QDate(2028, 2, 29);
-        QTest::newRow("monthly, December") << QDate(2026, 12, 15) << monthly << QDate(2027, 1, 15);
-        QTest::newRow("never keeps the date") << today << never << unchanged;
-        QTest::newRow("unknown schedule keeps it") << today << static_cast<UpdateSchedule>(7) << unchanged;
+        QTest::addColumn<NextRow>("row");
+        QTest::newRow("weekly") << NextRow{today, weekly, QDate(2027, 3, 17)};
+        QTest::newRow("monthly, 31 January") << NextRow{QDate(2027, 1, 31), monthly, QDate(2027, 2, 28)};
+        QTest::newRow("monthly, 31 January, leap year") << NextRow{QDate(2028, 1, 31), monthly, QDate(2028, 2, 29)};
+        QTest::newRow("never keeps the date") << NextRow{today, never, unchanged};
+        QTest::newRow("unknown schedule keeps it") << NextRow{today, static_cast<UpdateSchedule>(7), unchanged};
     }
     void nextCheckDate()
     {
-        QFETCH(QDate, from);
-        QFETCH(UpdateSchedule, schedule);
-        QFETCH(QDate, next);
+        QFETCH(NextRow, row);
+        const auto &[from, schedule, next] = row;
         QCOMPARE(lorvex::nextCheckDate(from, schedule, unchanged), next);
     }
 
     void isCheckDue_data()
     {
-        QTest::addColumn<UpdateSchedule>("schedule");
-        QTest::addColumn<QDate>("last");
-        QTest::addColumn<QDate>("next");
-        QTest::addColumn<bool>("due");
-        QTest::newRow("never, overdue") << never << d(-40) << d(-30) << false;
-        QTest::newRow("checked today, overdue") << weekly << d(0) << d(-5) << false;
-        QTest::newRow("due today") << weekly << d(-7) << d(0) << true;
-        QTest::newRow("due tomorrow") << monthly << d(-20) << d(1) << false;
-        QTest::newRow("overdue") << monthly << d(-40) << d(-9) << true;
-        QTest::newRow("no due date yet") << weekly << QDate() << QDate() << true;
+        QTest::addColumn<DueRow>("row");
+        QTest::newRow("never, overdue") << DueRow{never, d(-40), d(-30), false};
+        QTest::newRow("checked today, overdue") << DueRow{weekly, d(0), d(-5), false};
+        QTest::newRow("due today") << DueRow{weekly, d(-7), d(0), true};
+        QTest::newRow("due tomorrow") << DueRow{monthly, d(-20), d(1), false};
+        QTest::newRow("overdue") << DueRow{monthly, d(-40), d(-9), true};
+        QTest::newRow("no due date yet") << DueRow{weekly, QDate(), QDate(), true};
         // Only "never" turns the check off; any other number goes by the dates.
-        QTest::newRow("unknown schedule, due today") << static_cast<UpdateSchedule>(7) << d(-7) << d(0) << true;
+        QTest::newRow("unknown schedule, due today") << DueRow{static_cast<UpdateSchedule>(7), d(-7), d(0), true};
     }
     void isCheckDue()
     {
-        QFETCH(UpdateSchedule, schedule);
-        QFETCH(QDate, last);
-        QFETCH(QDate, next);
-        QFETCH(bool, due);
+        QFETCH(DueRow, row);
+        const auto &[schedule, last, next, due] = row;
         QCOMPARE(lorvex::isCheckDue(schedule, last, next, today), due);
     }
 
-    // Closing the notice on 10 March, the last check a week before: the new
-    // schedule, last check and due date, then the settings written in order.
+    // Closing the notice on 10 March, the last check a week before.
     void noticeClosing_data()
     {
-        QTest::addColumn<bool>("ticked");
-        QTest::addColumn<UpdateSchedule>("schedule");
-        QTest::addColumn<QStringList>("after");
-        QTest::newRow("ticked: the schedule off only")
-            << true << monthly << l("0 2027-03-03 2001-01-01|Guncelleme Zamani=0");
-        QTest::newRow("weekly: renewed from today")
-            << false << weekly
-            << l("1 2027-03-10 2027-03-17|Guncelleme Tarihi=2027-03-10|Guncelleme Kontrolu=2027-03-17");
+        QTest::addColumn<ClosingRow>("row");
+        QTest::newRow("ticked: the schedule off only") << ClosingRow{true, monthly, never, d(-7), unchanged};
+        QTest::newRow("weekly: renewed from today") << ClosingRow{false, weekly, weekly, today, d(7)};
     }
     void noticeClosing()
     {
-        QFETCH(bool, ticked);
-        QFETCH(UpdateSchedule, schedule);
-        QFETCH(QStringList, after);
+        QFETCH(ClosingRow, row);
+        const auto &[ticked, schedule, newSchedule, lastCheck, newNext] = row;
         const NoticeClosing c = lorvex::noticeClosing(ticked, schedule, d(-7), unchanged, today);
-        QStringList seen{QStringLiteral("%1 %2 %3").arg(int(c.schedule)).arg(iso(c.lastCheck), iso(c.newNext))};
-        for (const ScheduleWrite &w : c.writes)
-            seen.append(QString::fromLatin1(w.key) + u'=' + (w.date.isValid() ? iso(w.date) : w.text));
-        QCOMPARE(seen, after);
+        QCOMPARE(std::tuple(c.schedule, c.lastCheck, c.newNext), std::tuple(newSchedule, lastCheck, newNext));
+    }
+
+    // The stored result as the settings reader gives it: a damaged one reads as none.
+    void openingStatus_data()
+    {
+        QTest::addColumn<OpeningRow>("row");
+        QTest::newRow("first opening: nothing to save") << OpeningRow{none, false, running, none, false};
+        QTest::newRow("up to date today") << OpeningRow{current, true, running, current, false};
+        QTest::newRow("B: up to date yesterday") << OpeningRow{current, false, running, none, true};
+        QTest::newRow("an unknown state today stays") << OpeningRow{unknown, true, running, unknown, false};
+        QTest::newRow("B: an unknown state later") << OpeningRow{unknown, false, running, none, true};
+        QTest::newRow("A: announced today, installed") << OpeningRow{newer, true, running, current, true};
+        QTest::newRow("A: announced today, still newer") << OpeningRow{newer, true, 103, newer, false};
+        QTest::newRow("A only on the day") << OpeningRow{newer, false, running, newer, false};
+    }
+    void openingStatus()
+    {
+        QFETCH(OpeningRow, row);
+        const auto &[stored, checkedToday, published, shown, save] = row;
+        const auto status = about::openingStatus(stored, checkedToday, running, [p = published] { return p; });
+        QCOMPARE(std::pair(status.state, status.save), std::pair(shown, save));
+    }
+
+    void checkOutcome_data()
+    {
+        QTest::addColumn<OutcomeRow>("row");
+        QTest::newRow("offline") << OutcomeRow{1, 156, none};
+        QTest::newRow("server failure") << OutcomeRow{2, 157, none};
+        QTest::newRow("no number: up to date") << OutcomeRow{0, 0, current};
+        QTest::newRow("equal version") << OutcomeRow{102, 0, current};
+        QTest::newRow("newer version") << OutcomeRow{103, 0, newer};
+    }
+    void checkOutcome()
+    {
+        QFETCH(OutcomeRow, row);
+        const auto &[answer, warning, state] = row;
+        const about::CheckOutcome outcome = about::checkOutcome(answer, running);
+        QCOMPARE(std::pair(outcome.warning, outcome.state), std::pair(warning, state));
+    }
+
+    // The entries as listed: "Türkçe" is the built-in language.
+    void openingLanguageIndex_data()
+    {
+        QTest::addColumn<IndexRow>("row");
+        QTest::newRow("exact name") << IndexRow{s("English"), 0};
+        QTest::newRow("no prefix match") << IndexRow{s("Türkçe"), 2};
+        QTest::newRow("none equal, case counts: the built-in") << IndexRow{s("english"), 2};
+    }
+    void openingLanguageIndex()
+    {
+        QFETCH(IndexRow, row);
+        const auto &[DilAdi, index] = row;
+        QCOMPARE(about::openingLanguageIndex(l("English|Türkçe2|Türkçe"), DilAdi, s("Türkçe")), index);
+    }
+
+    // From weekly.
+    void changedSchedule_data()
+    {
+        QTest::addColumn<ScheduleRow>("row");
+        QTest::newRow("the same") << ScheduleRow{1, -1};
+        QTest::newRow("to never") << ScheduleRow{0, 0};
+        QTest::newRow("nothing selected") << ScheduleRow{-1, -1};
+    }
+    void changedSchedule()
+    {
+        QFETCH(ScheduleRow, row);
+        const auto &[selected, changed] = row;
+        const auto schedule = about::changedSchedule(selected, UpdateSchedule::weekly);
+        QCOMPARE(schedule ? int(*schedule) : -1, changed);
+    }
+
+    // "Türkçe" selected at opening.
+    void changedLanguage_data()
+    {
+        QTest::addColumn<LanguageRow>("row");
+        QTest::newRow("there and back") << LanguageRow{1, s("Türkçe"), {}};
+        QTest::newRow("another") << LanguageRow{0, s("English"), s("English")};
+        QTest::newRow("nothing selected") << LanguageRow{-1, {}, {}};
+    }
+    void changedLanguage()
+    {
+        QFETCH(LanguageRow, row);
+        const auto &[selected, text, changed] = row;
+        QCOMPARE(about::changedLanguage(selected, text, s("Türkçe")).value_or(QString()), changed);
+    }
+
+    void shownAddress_data()
+    {
+        QTest::addColumn<AddressRow>("row");
+        QTest::newRow("https") << AddressRow{s("https://example.org/x"), s("example.org/x")};
+        QTest::newRow("http, upper case") << AddressRow{s("HTTP://example.org"), s("example.org")};
+        QTest::newRow("no scheme") << AddressRow{s("example.org/https://"), s("example.org/https://")};
+    }
+    void shownAddress()
+    {
+        QFETCH(AddressRow, row);
+        const auto &[url, shown] = row;
+        QCOMPARE(about::shownAddress(url), shown);
     }
 };
 
