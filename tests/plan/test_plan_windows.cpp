@@ -29,23 +29,6 @@ public:
     QStringList suggestions;
 };
 
-// Opens list's context menu as a right click does and picks the action named action.
-void fromListMenu(QListWidget *list, const char *action)
-{
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            look.stop();
-            for (QAction *item : menu->actions())
-                if (item->objectName() == s(action))
-                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        }
-    });
-    look.start(10);
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), list->viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(list->viewport(), &event);
-}
-
 // The main window with both lists built from the ranges given.
 struct Band : MainWindow {
     Band(const char *reference, const char *input)
@@ -67,6 +50,17 @@ struct Band : MainWindow {
             get<QPushButton>(button)->click();
     }
     QListWidget *list(const char *name) const { return get<QListWidget>(name); }
+    // As the Menu key asks for it: a right click would select the line under it.
+    void fromListMenu(const char *name, const char *action)
+    {
+        QWidget *view = list(name)->viewport();
+        fromMenu(
+            [view] {
+                QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5}, view->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(view, &menuKey);
+            },
+            action);
+    }
     void keys(int key) { QTest::keyClick(form.get(), Qt::Key(key), Qt::ControlModifier); }
 
     FixedChooser chooser;
@@ -106,7 +100,7 @@ private Q_SLOTS:
             copied = QGuiApplication::clipboard()->text();
             QTest::keyClick(plan, Qt::Key_Escape);
         });
-        fromListMenu(b.list("ReferansOscListesi"), "ChannelPlanAction");
+        b.fromListMenu("ReferansOscListesi", "ChannelPlanAction");
         const QStringList lines = copied.split(s("\r\n"));
         QCOMPARE(lines.size(), 6 + 2); // headings, six channels, the final line end
         QVERIFY(lines[0].startsWith(s("Giriş (Khz)\tfIn / P (Khz)\tTam N\tAyarlanan N\t")));
@@ -120,7 +114,7 @@ private Q_SLOTS:
             table->setCurrentIndex(table->model()->index(2, 0));
             QTest::keyClick(table, Qt::Key_Return);
         });
-        fromListMenu(b.list("GirişFrekansiListesi"), "ChannelPlanAction");
+        b.fromListMenu("GirişFrekansiListesi", "ChannelPlanAction");
         QCOMPARE(b.selectedAtResult, l("14.520")); // applied: the result window, once
         QCOMPARE(b.list("GirişFrekansiListesi")->currentItem()->text(), s("145.200"));
     }
@@ -182,7 +176,7 @@ private Q_SLOTS:
             status = fit->findChild<QLabel *>(s("FitStatus"))->text();
             QTest::keyClick(tableOf(fit), Qt::Key_Return); // the best, already current
         });
-        fromListMenu(b.list("GirişFrekansiListesi"), "FitFinderAction");
+        b.fromListMenu("GirişFrekansiListesi", "FitFinderAction");
         QVERIFY(status.startsWith(b.tc.state.msg(200)));
         QCOMPARE(b.list("ReferansOscListesi")->currentItem()->text(), s("10.240"));
         QCOMPARE(b.texts({"RAToplamiKutusu", "ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu"}),

@@ -44,30 +44,6 @@ QPoint centred(const QSize &size)
 
 bool allSelected(const QLineEdit *box) { return box->hasFocus() && box->selectedText() == box->text(); }
 
-// Right-clicks w, or presses key on it, and answers the selection menu, if it
-// opens (a nested loop), with the action (none: closes it). True when it
-// opened; menuAt is where.
-QPoint menuAt;
-bool menuOpens(QWidget *w, QPoint at, const char *action = nullptr, Qt::Key key = Qt::Key_unknown,
-               Qt::KeyboardModifiers modifiers = {})
-{
-    bool opened = false;
-    QTimer look;
-    QObject::connect(&look, &QTimer::timeout, [&] {
-        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            opened = menu->objectName() == s("SeçTemizleMenüsü");
-            menuAt = menu->pos();
-            for (QAction *item : menu->actions())
-                if (opened && action && item->objectName() == s(action))
-                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-            menu->close();
-        }
-    });
-    look.start(20);
-    key == Qt::Key_unknown ? QTest::mouseClick(w, Qt::RightButton, {}, at) : QTest::keyClick(w, key, modifiers);
-    return opened;
-}
-
 // What a screen reader calls a control: its name; a drop-down list, which
 // Linux names by its value, by the label that names it.
 QString called(QWidget *w)
@@ -287,22 +263,23 @@ private Q_SLOTS:
         w.build(rows[1], "16382|16383|1");
         w.clickLine(rows[0], "8.192");
         w.clickLine(rows[1], "16.382");
-        QVERIFY(menuOpens(w.get<QWidget>("NOnayi_0"), QPoint(10, 10), "Menü_0"));
+        const QString nMenu = s("SeçTemizleMenüsü");
+        QCOMPARE(fromMenu(w.get<QWidget>("NOnayi_0"), QPoint(10, 10), "Menü_0").name, nMenu);
         QCOMPARE(w.selectedAtResult, l("16.382")); // once, on the way to 0
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("0"));
-        QVERIFY(menuOpens(w.get<QWidget>("Altlik_5"), QPoint(100, 200), "Menü_1"));
+        QCOMPARE(fromMenu(w.get<QWidget>("Altlik_5"), QPoint(100, 200), "Menü_1").name, nMenu);
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
         for (const char *panel : {"Altlik_4", "Altlik_1", "Altlik_6"})
-            QVERIFY(!menuOpens(w.get<QWidget>(panel), QPoint(2, 2)));
-        // By keyboard at the focused N box: Shift+F10 and the Menu key; not F10 alone, not the total's box.
+            QCOMPARE(fromMenu(w.get<QWidget>(panel), QPoint(2, 2)).name, QString());
+        // By keyboard at the focused N box: Shift+F10 and the Menu key, below the box; not F10 alone.
         auto *box = w.get<QCheckBox>("NOnayi_13");
         box->setFocus(Qt::TabFocusReason);
-        QVERIFY(menuOpens(box, {}, "Menü_0", Qt::Key_F10, Qt::ShiftModifier)
-                && menuAt == box->mapToGlobal(QPoint(0, box->height())));
+        const OpenedMenu byKeys = fromMenu(box, {}, "Menü_0", Qt::ShiftModifier | Qt::Key_F10);
+        QCOMPARE(std::pair(byKeys.name, byKeys.at), std::pair(nMenu, box->mapToGlobal(QPoint(0, box->height()))));
         QCOMPARE(w.selectedAtResult, l("16.382|16.382"));
-        QVERIFY(menuOpens(box, {}, "Menü_1", Qt::Key_Menu) && w.text("SeçilenNToplamiKutusu") == s("16.383"));
-        QVERIFY(!menuOpens(box, {}, nullptr, Qt::Key_F10)
-                && !menuOpens(w.get("SeçilenNToplamiKutusu"), {}, nullptr, Qt::Key_Menu));
+        QCOMPARE(fromMenu(box, {}, "Menü_1", Qt::Key_Menu).name, nMenu);
+        QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
+        QCOMPARE(fromMenu(box, {}, nullptr, Qt::Key_F10).name, QString());
         tick(w.get<QCheckBox>("OnayBilgisi"));
         QVERIFY(w.get<QCheckBox>("OnayBilgisi")->isChecked()); // the legend cannot be unticked
     }
@@ -323,7 +300,7 @@ private Q_SLOTS:
         w.clickLine(rows[1], "5.000");
         QTest::keyClick(w.form.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(w.selectedAtResult, l("2.500")); // once, never on the way
-        QVERIFY(menuOpens(w.get<QWidget>("NOnayi_5"), QPoint(10, 10), "SetRequiredNAction"));
+        fromMenu(w.get<QWidget>("NOnayi_5"), QPoint(10, 10), "SetRequiredNAction");
         QCOMPARE(w.selectedAtResult, l("2.500|2.500")); // already set: the result shows again
         QCOMPARE(w.tc.boxes.shown().size(), 1);
     }

@@ -5,10 +5,14 @@
 #include "pll/main_window.h"
 #include "support/fakes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 namespace lorvex::test {
 
@@ -20,6 +24,45 @@ inline void tick(QCheckBox *b)
 {
     QTest::mouseClick(b->window()->windowHandle(), Qt::LeftButton, {},
                       b->mapTo(b->window(), QPoint(7, b->height() / 2)));
+}
+
+// Runs open, which opens a context menu, and picks action from the menu (none: closes it).
+// The menu's object name and where it opened; nothing when none did.
+struct OpenedMenu {
+    QString name;
+    QPoint at;
+};
+inline OpenedMenu fromMenu(const std::function<void()> &open, const char *action)
+{
+    OpenedMenu seen;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        const QPointer menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        look.stop();
+        seen = {menu->objectName(), menu->pos()};
+        const QList<QAction *> items = menu->actions();
+        const auto item = std::find_if(items.begin(), items.end(),
+                                       [&](const QAction *a) { return action && a->objectName() == s(action); });
+        if (item != items.end()) // it may open a modal window, which runs its own loop
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*item).center());
+        if (menu)
+            menu->close();
+    });
+    look.start(10);
+    open();
+    return seen;
+}
+// The menu of a right click on w at `at`, or of key pressed on w.
+inline OpenedMenu fromMenu(QWidget *w, QPoint at, const char *action = nullptr, QKeyCombination key = {})
+{
+    return fromMenu(
+        [=] {
+            key.key() == Qt::Key_unknown ? QTest::mouseClick(w, Qt::RightButton, {}, at)
+                                         : QTest::keyClick(w, key.key(), key.keyboardModifiers());
+        },
+        action);
 }
 
 struct MainWindow {

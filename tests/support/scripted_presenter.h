@@ -17,8 +17,22 @@ public:
     };
 
     // The next box is answered with button; onShow (if any) runs while it is "open".
-    void expect(QMessageBox::StandardButton button, std::function<void(const BoxRequest &)> onShow = {});
-    QMessageBox::StandardButton show(QWidget *parent, const BoxRequest &request) override;
+    void expect(QMessageBox::StandardButton button, std::function<void(const BoxRequest &)> onShow = {})
+    {
+        script_.append({button, std::move(onShow)});
+    }
+    QMessageBox::StandardButton show(QWidget *parent, const BoxRequest &request) override
+    {
+        shown_.append({request, parent});
+        if (script_.isEmpty()) {
+            ++unexpected_;
+            return request.defaultButton != QMessageBox::NoButton ? request.defaultButton : QMessageBox::Ok;
+        }
+        const Answer a = script_.takeFirst();
+        if (a.onShow)
+            a.onShow(request);
+        return a.button;
+    }
 
     const QList<Shown> &shown() const { return shown_; }
     int unexpected() const { return unexpected_; }
