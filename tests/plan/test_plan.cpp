@@ -34,23 +34,17 @@ QString pins(const PinLevels &levels, const std::array<bool, nPinCount> *fixed =
 
 QString row(const ChannelRow &r)
 {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6")
-        .arg(QString::number(r.n), QString::fromLatin1(statusName(r.status)), plainNumber(r.achievedKhz, 6),
-             plainNumber(r.errorKhz, 6), plainNumber(r.errorPpm, 3), pins(r.pinLevels));
+    return QString::asprintf("%lld %s %s %s %s ", static_cast<long long>(r.n), statusName(r.status),
+                             qPrintable(plainNumber(r.achievedKhz, 6)), qPrintable(plainNumber(r.errorKhz, 6)),
+                             qPrintable(plainNumber(r.errorPpm, 3)))
+           + pins(r.pinLevels);
 }
 
 QString fit(const Fit &f)
 {
-    return QStringLiteral("%1/%2/%3 fR %4 N %5..%6 fixed %7 %8/%9")
-        .arg(plainNumber(f.oscKhz, 6))
-        .arg(f.r)
-        .arg(f.ratio)
-        .arg(plainNumber(f.frKhz, 6))
-        .arg(f.nMin)
-        .arg(f.nMax)
-        .arg(f.fixedPins)
-        .arg(f.channelsFitted)
-        .arg(f.channels);
+    return QString::asprintf("%s/%d/%d fR %s N %d..%d fixed %d %d/%d", qPrintable(plainNumber(f.oscKhz, 6)), f.r,
+                             f.ratio, qPrintable(plainNumber(f.frKhz, 6)), f.nMin, f.nMax, f.fixedPins,
+                             f.channelsFitted, f.channels);
 }
 
 } // namespace
@@ -226,22 +220,21 @@ private Q_SLOTS:
         QVERIFY(!findFits(o, {}).complete);
     }
 
+    // Each step makes a fit better on one key and worse on every later one: it must still win.
     void ranking()
     {
-        const Fit base{10240, 1024, {0, 0, 1}, 64, 10, 1, 2, 8, 6, 6};
-        Fit higherFr = base, moreFixed = base, lowerOsc = base, lowerR = base, lowerP = base;
-        higherFr.frKhz = 20;
-        higherFr.fixedPins = 1;
-        moreFixed.fixedPins = 9;
-        moreFixed.oscKhz = 20000;
-        lowerOsc.oscKhz = 5120;
-        lowerOsc.r = 8192;
-        lowerR.r = 512;
-        lowerR.ratio = 256;
-        lowerP.ratio = 1;
-        for (const Fit &better : {higherFr, moreFixed, lowerOsc, lowerR, lowerP})
-            QVERIFY(isBetterFit(better, base) && !isBetterFit(base, better));
-        QVERIFY(!isBetterFit(base, base));
+        Fit worse{10240, 1024, {0, 0, 1}, 64, 10, 1, 2, 8, 6, 6};
+        const std::function<void(Fit &)> steps[] = {[](Fit &f) { f.ratio = 1; },
+                                                    [](Fit &f) { f.r = 512, f.ratio = 256; },
+                                                    [](Fit &f) { f.oscKhz = 5120, f.r = 8192; },
+                                                    [](Fit &f) { f.fixedPins = 9, f.oscKhz = 20000; },
+                                                    [](Fit &f) { f.frKhz = 20, f.fixedPins = 1; }};
+        for (const auto &step : steps) {
+            Fit better = worse;
+            step(better);
+            QVERIFY(isBetterFit(better, worse) && !isBetterFit(worse, better) && !isBetterFit(worse, worse));
+            worse = better;
+        }
     }
 };
 

@@ -36,14 +36,6 @@ using ClosingRow = std::tuple<bool, UpdateSchedule, UpdateSchedule, QDate, QDate
 using OpeningRow = std::tuple<UpdateResult, bool, int, UpdateResult, bool>;
 // The checker's answer; the warning, the new result.
 using OutcomeRow = std::tuple<int, int, UpdateResult>;
-// DilAdi; the entry selected at opening.
-using IndexRow = std::tuple<QString, int>;
-// The entry selected (-1: none); the changed schedule, -1 for none.
-using ScheduleRow = std::tuple<int, int>;
-// The entry selected (-1: none) and its text; the changed language, empty for none.
-using LanguageRow = std::tuple<int, QString, QString>;
-// A web address; as shown.
-using AddressRow = std::tuple<QString, QString>;
 } // namespace
 
 class TestUpdateRules : public QObject {
@@ -160,64 +152,24 @@ private Q_SLOTS:
         QCOMPARE(std::pair(outcome.warning, outcome.state), std::pair(warning, state));
     }
 
-    // The entries as listed: "Türkçe" is the built-in language.
-    void openingLanguageIndex_data()
+    // The About dialog's smaller choices: the language selected at opening among the entries listed
+    // ("Türkçe" is the built-in one), a change from weekly or from "Türkçe" (-1: nothing selected),
+    // and a web address as shown.
+    void aboutChoices()
     {
-        QTest::addColumn<IndexRow>("row");
-        QTest::newRow("exact name") << IndexRow{s("English"), 0};
-        QTest::newRow("no prefix match") << IndexRow{s("Türkçe"), 2};
-        QTest::newRow("none equal, case counts: the built-in") << IndexRow{s("english"), 2};
-    }
-    void openingLanguageIndex()
-    {
-        QFETCH(IndexRow, row);
-        const auto &[DilAdi, index] = row;
-        QCOMPARE(about::openingLanguageIndex(l("English|Türkçe2|Türkçe"), DilAdi, s("Türkçe")), index);
-    }
-
-    // From weekly.
-    void changedSchedule_data()
-    {
-        QTest::addColumn<ScheduleRow>("row");
-        QTest::newRow("the same") << ScheduleRow{1, -1};
-        QTest::newRow("to never") << ScheduleRow{0, 0};
-        QTest::newRow("nothing selected") << ScheduleRow{-1, -1};
-    }
-    void changedSchedule()
-    {
-        QFETCH(ScheduleRow, row);
-        const auto &[selected, changed] = row;
-        const auto schedule = about::changedSchedule(selected, UpdateSchedule::weekly);
-        QCOMPARE(schedule ? int(*schedule) : -1, changed);
-    }
-
-    // "Türkçe" selected at opening.
-    void changedLanguage_data()
-    {
-        QTest::addColumn<LanguageRow>("row");
-        QTest::newRow("there and back") << LanguageRow{1, s("Türkçe"), {}};
-        QTest::newRow("another") << LanguageRow{0, s("English"), s("English")};
-        QTest::newRow("nothing selected") << LanguageRow{-1, {}, {}};
-    }
-    void changedLanguage()
-    {
-        QFETCH(LanguageRow, row);
-        const auto &[selected, text, changed] = row;
-        QCOMPARE(about::changedLanguage(selected, text, s("Türkçe")).value_or(QString()), changed);
-    }
-
-    void shownAddress_data()
-    {
-        QTest::addColumn<AddressRow>("row");
-        QTest::newRow("https") << AddressRow{s("https://example.org/x"), s("example.org/x")};
-        QTest::newRow("http, upper case") << AddressRow{s("HTTP://example.org"), s("example.org")};
-        QTest::newRow("no scheme") << AddressRow{s("example.org/https://"), s("example.org/https://")};
-    }
-    void shownAddress()
-    {
-        QFETCH(AddressRow, row);
-        const auto &[url, shown] = row;
-        QCOMPARE(about::shownAddress(url), shown);
+        for (const auto &[DilAdi, index] : {std::pair{"English", 0}, {"Türkçe", 2}, {"english", 2}}) // exact names only
+            QCOMPARE(about::openingLanguageIndex(l("English|Türkçe2|Türkçe"), s(DilAdi), s("Türkçe")), index);
+        for (const auto &[selected, changed] : {std::pair{1, -1}, {0, 0}, {-1, -1}}) {
+            const std::optional<UpdateSchedule> schedule = about::changedSchedule(selected, weekly);
+            QCOMPARE(schedule ? int(*schedule) : -1, changed);
+        }
+        for (const auto &[selected, text, changed] :
+             {std::tuple{1, "Türkçe", ""}, {0, "English", "English"}, {-1, "", ""}})
+            QCOMPARE(about::changedLanguage(selected, s(text), s("Türkçe")).value_or(QString()), s(changed));
+        for (const auto &[url, shown] : {std::pair{"https://example.org/x", "example.org/x"},
+                                         {"HTTP://example.org", "example.org"},
+                                         {"example.org/https://", "example.org/https://"}})
+            QCOMPARE(about::shownAddress(s(url)), s(shown));
     }
 };
 
