@@ -78,6 +78,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<ClosingRow>("row");
         QTest::newRow("OK") << ClosingRow{Qt::Key_Return, "Türkçe", 2, "English", l("English|2|7.01.2027")};
+        QTest::newRow("Esc, nothing changed") << ClosingRow{Qt::Key_Escape, "Türkçe", 1, "Türkçe", l("-|-|-")};
         QTest::newRow("Esc, to never") << ClosingRow{Qt::Key_Escape, "English", 0, "English", l("-|0|-")};
         QTest::newRow("close box") << ClosingRow{0, "Türkçe", 2, "English", l("English|2|7.01.2027")};
     }

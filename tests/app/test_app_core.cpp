@@ -1,5 +1,4 @@
 // The settings store and the message table.
-#include "app/app_info.h"
 #include "app/failure.h"
 #include "app/messages.h"
 #include "app/settings.h"
@@ -90,9 +89,6 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.text(MessageTable::first - 1));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, t.text(MessageTable::extraLast + 1));
     }
-
-    // The title names the product in the loaded language's words.
-    void titleInTheLanguage() { QCOMPARE(app_info::windowTitle("X"), QString("Tavoran - X (MC 145151-2) 1.02")); }
 };
 
 QTEST_GUILESS_MAIN(TestAppCore)

@@ -30,14 +30,6 @@ private Q_SLOTS:
         QTRY_COMPARE(requests, 1);
     }
 
-    void locksEndWithTheirHolder()
-    {
-        test::TestHome home;
-        QVERIFY(SingleInstance(id).tryBecomePrimary()); // the lock goes with this copy
-        QVERIFY(SingleInstance(id).tryBecomePrimary());
-        QVERIFY(!SingleInstance(id).askPrimaryToActivate(200)); // and nobody listens any more
-    }
-
     // Never hanging off the owner's screen, whichever edges the owner is past; over the owner's
     // middle when the owner is wholly on screen.
     void centreOver()

@@ -162,20 +162,6 @@ private Q_SLOTS:
         QVERIFY(fresh.copy(0, 250, 294, 35) != blank);
     }
 
-    void focusOrderAndEsc()
-    {
-        Window w;
-        w.form->setResult(-1);
-        w.form->show();
-        QVERIFY(QTest::qWaitForWindowActive(&*w.form));
-        for (const char *name : {"SonuçKutusu", "KopyalaDüğmesi", "GörüntüOlarakKaydetDüğmesi", "KapatDüğmesi"}) {
-            QCOMPARE(QApplication::focusWidget(), w.child<QWidget>(name));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!w.form->isVisible() && w.form->result() == QDialog::Rejected && w.t.boxes.shown().isEmpty());
-    }
-
     // The box shows the picture at the screen's pixel ratio, the same text in as many pixels;
     // the file has it at 1, the same at ratio 2 (this test again, with QT_SCALE_FACTOR=2).
     void pictureAtTheScreensRatio()

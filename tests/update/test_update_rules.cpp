@@ -1,7 +1,6 @@
 // The decisions behind the update check and the About dialog, without a
-// window or a network: the maker's version file, when a check is due, what
-// closing the update notice changes, the About dialog's update status, and
-// what closing the About dialog counts as a change.
+// window or a network: the maker's version file, when a check is due, and
+// the About dialog's update status, opening language and shown address.
 //
 // Each table is one column of rows; a row's comment names its fields.
 
@@ -29,9 +28,6 @@ using FileRow = std::tuple<QByteArray, int>;
 using NextRow = std::tuple<QDate, UpdateSchedule, QDate>;
 // The schedule, the last check, the due date; whether a check is due today.
 using DueRow = std::tuple<UpdateSchedule, QDate, QDate, bool>;
-// Ticked, the schedule; the new schedule, last check and due date. What is
-// written is seen in the store, in test_update_check.
-using ClosingRow = std::tuple<bool, UpdateSchedule, UpdateSchedule, QDate, QDate>;
 // The stored result, checked today, the published version; the result shown, and whether it is saved.
 using OpeningRow = std::tuple<UpdateResult, bool, int, UpdateResult, bool>;
 // The checker's answer; the warning, the new result.
@@ -99,21 +95,6 @@ private Q_SLOTS:
         QCOMPARE(lorvex::isCheckDue(schedule, last, next, today), due);
     }
 
-    // Closing the notice on 10 March, the last check a week before.
-    void noticeClosing_data()
-    {
-        QTest::addColumn<ClosingRow>("row");
-        QTest::newRow("ticked: the schedule off only") << ClosingRow{true, monthly, never, d(-7), unchanged};
-        QTest::newRow("weekly: renewed from today") << ClosingRow{false, weekly, weekly, today, d(7)};
-    }
-    void noticeClosing()
-    {
-        QFETCH(ClosingRow, row);
-        const auto &[ticked, schedule, newSchedule, lastCheck, newNext] = row;
-        const NoticeClosing c = lorvex::noticeClosing(ticked, schedule, d(-7), unchanged, today);
-        QCOMPARE(std::tuple(c.schedule, c.lastCheck, c.newNext), std::tuple(newSchedule, lastCheck, newNext));
-    }
-
     // The stored result as the settings reader gives it: a damaged one reads as none.
     void openingStatus_data()
     {
@@ -152,20 +133,12 @@ private Q_SLOTS:
         QCOMPARE(std::pair(outcome.warning, outcome.state), std::pair(warning, state));
     }
 
-    // The About dialog's smaller choices: the language selected at opening among the entries listed
-    // ("Türkçe" is the built-in one), a change from weekly or from "Türkçe" (-1: nothing selected),
-    // and a web address as shown.
+    // The About dialog's language selected at opening among the entries listed ("Türkçe" is the
+    // built-in one), and a web address as shown. What closing it changes is seen in test_about.
     void aboutChoices()
     {
         for (const auto &[DilAdi, index] : {std::pair{"English", 0}, {"Türkçe", 2}, {"english", 2}}) // exact names only
             QCOMPARE(about::openingLanguageIndex(l("English|Türkçe2|Türkçe"), s(DilAdi), s("Türkçe")), index);
-        for (const auto &[selected, changed] : {std::pair{1, -1}, {0, 0}, {-1, -1}}) {
-            const std::optional<UpdateSchedule> schedule = about::changedSchedule(selected, weekly);
-            QCOMPARE(schedule ? int(*schedule) : -1, changed);
-        }
-        for (const auto &[selected, text, changed] :
-             {std::tuple{1, "Türkçe", ""}, {0, "English", "English"}, {-1, "", ""}})
-            QCOMPARE(about::changedLanguage(selected, s(text), s("Türkçe")).value_or(QString()), s(changed));
         for (const auto &[url, shown] : {std::pair{"https://example.org/x", "example.org/x"},
                                          {"HTTP://example.org", "example.org"},
                                          {"example.org/https://", "example.org/https://"}})
