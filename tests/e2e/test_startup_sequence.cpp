@@ -24,12 +24,7 @@ struct Run {
     test::RecordingOpener opener;
     test::FixedChecker checker;
     test::FixedClock clock{today};
-    StartupSeams seams{home.settingsPath(),
-                       home.path() + QStringLiteral("/Languages/"),
-                       &boxes,
-                       &clock,
-                       &checker,
-                       &opener};
+    StartupSeams seams{home.settingsPath(), home.file(QStringLiteral("Languages/")), &boxes, &clock, &checker, &opener};
     Settings settings() const { return Settings(home.settingsPath(), QLocale::system()); }
     QStringList storedKeys() const
     {

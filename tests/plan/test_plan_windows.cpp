@@ -41,13 +41,8 @@ struct Band : MainWindow {
               };
           })
     {
-        const QStringList ranges = l(reference) + l(input);
-        const char *boxes[] = {"ReferansOscBaşlamaKutusu",   "ReferansOscBitişKutusu",   "ReferansOscAdimKutusu",
-                               "GirişFrekansiBaşlamaKutusu", "GirişFrekansiBitişKutusu", "GirişFrekansiAdimKutusu"};
-        for (int k = 0; k < 6; ++k)
-            get(boxes[k])->setText(ranges[k]);
-        for (const char *button : {"ReferansListesiYükleDüğmesi", "GirişFrekansiListesiYükleDüğmesi"})
-            get<QPushButton>(button)->click();
+        build(rows[0], reference);
+        build(rows[1], input);
     }
     QListWidget *list(const char *name) const { return get<QListWidget>(name); }
     // As the Menu key asks for it: a right click would select the line under it.

@@ -26,16 +26,6 @@ using namespace lorvex::test;
 
 namespace {
 
-struct Row {
-    const char *boxes[3], *button, *list;
-};
-const Row rows[] = {{{"ReferansOscBaşlamaKutusu", "ReferansOscBitişKutusu", "ReferansOscAdimKutusu"},
-                     "ReferansListesiYükleDüğmesi",
-                     "ReferansOscListesi"},
-                    {{"GirişFrekansiBaşlamaKutusu", "GirişFrekansiBitişKutusu", "GirişFrekansiAdimKutusu"},
-                     "GirişFrekansiListesiYükleDüğmesi",
-                     "GirişFrekansiListesi"}};
-
 QPoint centred(const QSize &size)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -56,16 +46,6 @@ QString called(QWidget *w)
 }
 QString description(QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); }
 
-struct Window : MainWindow {
-    using MainWindow::MainWindow;
-    void build(const Row &row, const char *range)
-    {
-        for (int i = 0; i < 3; ++i)
-            type(row.boxes[i], l(range)[i]);
-        click(get<QPushButton>(row.button));
-    }
-    void clickLine(const Row &row, const char *line) { MainWindow::clickLine(row.list, line); }
-};
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -75,7 +55,7 @@ private Q_SLOTS:
 
     void firstRun()
     {
-        Window w;
+        MainWindow w;
         QCOMPARE(w.form->pos(), centred(w.form->size()));
         QCOMPARE(w.texts({rows[0].boxes[0], rows[0].boxes[1], rows[0].boxes[2], rows[1].boxes[0], rows[1].boxes[1],
                           rows[1].boxes[2]}),
@@ -89,6 +69,10 @@ private Q_SLOTS:
             w.form->StringYükle();
         QCOMPARE(w.get<QPushButton>("ÇikişDüğmesi")->text(), s("Çıkış (Esc)"));
         QCOMPARE(w.form->windowTitle(), s("Tavoran - Lorvex (MC 145151-2) 1.02"));
+        for (const QLabel *label : w.form->findChildren<QLabel *>()) // every caption is set
+            QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
+        for (int i = 0; i < 7; ++i) // the legend's frame, the eighth, has none
+            QVERIFY(!w.form->findChild<QGroupBox *>(QStringLiteral("Çerçeve_%1").arg(i))->title().isEmpty());
         auto *list = w.get<QListWidget>(rows[0].list); // the focus starts on the empty list and shows there
         const QImage focused = list->grab().toImage();
         QVERIFY(list->hasFocus());
@@ -115,7 +99,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         QFETCH(QStringList, spelt);
-        Window w;
+        MainWindow w;
         if (!language.isEmpty()) {
             QVERIFY(!language_file::Load(language, MessageTable::count, w.tc.state.Mesajlar, w.tc.state.DilBilgileri));
             language_file::LoadCompanion(language + u'x', w.tc.state.Mesajlar); // the plan's and fit's texts
@@ -161,14 +145,14 @@ private Q_SLOTS:
 
     void workedExampleOpensResultAtLastTick()
     {
-        Window w;
+        MainWindow w;
         w.build(rows[0], "10240|10250|10");
         w.build(rows[1], "145000|145100|100");
         w.get<QListWidget>(rows[0].list)->setCurrentRow(0); // without the list's focus: nothing runs
         QCOMPARE(w.text("ReferansOscDeğeriKutusu"), s("0"));
         w.tickRa({0, 1});
-        w.clickLine(rows[0], "10.240");
-        w.clickLine(rows[1], "145.000");
+        w.clickLine(rows[0].list, "10.240");
+        w.clickLine(rows[1].list, "145.000");
         QCOMPARE(w.texts({"RAToplamiKutusu", "ReferansOscDeğeriKutusu", "GerekliNToplamiKutusu"}), l("1024|10|14.500"));
         for (const int bit : {9, 3, 0, 8, 6, 10, 1, 4}) { // weights 512, 8, 1, 256, 64, 1024, 2, 16
             QVERIFY(w.results.empty());
@@ -192,7 +176,7 @@ private Q_SLOTS:
     {
         for (const int row : {0, 1}) { // the reference row in Turkish, the input row in English
             const Row &r = rows[row];
-            Window w(row ? english : turkish);
+            MainWindow w(row ? english : turkish);
             // Entering selects all; Enter walks start, end, step and the button without building; on the button it
             // builds.
             QTest::mouseClick(w.get(r.boxes[0]), Qt::LeftButton, {}, QPoint(4, 10));
@@ -239,7 +223,7 @@ private Q_SLOTS:
     {
         for (const auto &[row, range, message, atFault] :
              {std::tuple{0, "999|2050|2", 132, 0}, {1, "6000|5500|500", 138, 1}}) {
-            Window w;
+            MainWindow w;
             click(w.get<QPushButton>(rows[row].button)); // the defaults build and are stored
             auto *list = w.get<QListWidget>(rows[row].list);
             const QList<QListWidgetItem *> oldLines = list->findItems(s("*"), Qt::MatchWildcard);
@@ -258,11 +242,11 @@ private Q_SLOTS:
 
     void selectionMenu()
     {
-        Window w;
+        MainWindow w;
         w.build(rows[0], "8192|8193|1"); // fR 1: the input line is the required N
         w.build(rows[1], "16382|16383|1");
-        w.clickLine(rows[0], "8.192");
-        w.clickLine(rows[1], "16.382");
+        w.clickLine(rows[0].list, "8.192");
+        w.clickLine(rows[1].list, "16.382");
         const QString nMenu = s("SeçTemizleMenüsü");
         QCOMPARE(fromMenu(w.get<QWidget>("NOnayi_0"), QPoint(10, 10), "Menü_0").name, nMenu);
         QCOMPARE(w.selectedAtResult, l("16.382")); // once, on the way to 0
@@ -271,7 +255,8 @@ private Q_SLOTS:
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
         for (const char *panel : {"Altlik_4", "Altlik_1", "Altlik_6"})
             QCOMPARE(fromMenu(w.get<QWidget>(panel), QPoint(2, 2)).name, QString());
-        // By keyboard at the focused N box: Shift+F10 and the Menu key, below the box; not F10 alone.
+        // By keyboard at the focused N box: Shift+F10 and the Menu key, below the box; not F10 alone, not Shift with
+        // another key.
         auto *box = w.get<QCheckBox>("NOnayi_13");
         box->setFocus(Qt::TabFocusReason);
         const OpenedMenu byKeys = fromMenu(box, {}, "Menü_0", Qt::ShiftModifier | Qt::Key_F10);
@@ -279,7 +264,8 @@ private Q_SLOTS:
         QCOMPARE(w.selectedAtResult, l("16.382|16.382"));
         QCOMPARE(fromMenu(box, {}, "Menü_1", Qt::Key_Menu).name, nMenu);
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
-        QCOMPARE(fromMenu(box, {}, nullptr, Qt::Key_F10).name, QString());
+        for (const QKeyCombination other : {QKeyCombination(Qt::Key_F10), Qt::ShiftModifier | Qt::Key_Tab})
+            QCOMPARE(fromMenu(box, {}, nullptr, other).name, QString());
         tick(w.get<QCheckBox>("OnayBilgisi"));
         QVERIFY(w.get<QCheckBox>("OnayBilgisi")->isChecked()); // the legend cannot be unticked
     }
@@ -287,7 +273,7 @@ private Q_SLOTS:
     // From the N menu or by Ctrl+N: refused before anything is worked out, then set with the result once.
     void setRequiredNInOneStep()
     {
-        Window w;
+        MainWindow w;
         for (const Row &row : rows)
             click(w.get<QPushButton>(row.button));
         tick(w.get<QCheckBox>("NOnayi_3"));
@@ -296,8 +282,8 @@ private Q_SLOTS:
         QCOMPARE(w.tc.boxes.shown().value(0).request.text, w.tc.state.msg(171));
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.375"));
         w.tickRa({0, 1}); // R 1024: 5000 / (2048 / 1024) is 2500
-        w.clickLine(rows[0], "2.048");
-        w.clickLine(rows[1], "5.000");
+        w.clickLine(rows[0].list, "2.048");
+        w.clickLine(rows[1].list, "5.000");
         QTest::keyClick(w.form.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(w.selectedAtResult, l("2.500")); // once, never on the way
         fromMenu(w.get<QWidget>("NOnayi_5"), QPoint(10, 10), "SetRequiredNAction");
@@ -309,7 +295,7 @@ private Q_SLOTS:
     // for a coordinate that is damaged or off every screen.
     void position()
     {
-        Window w;
+        MainWindow w;
         w.form->move(100, 120);
         QTest::keyClick(w.get(rows[0].boxes[0]), Qt::Key_Escape);
         QVERIFY(!w.form->isVisible());

@@ -58,6 +58,8 @@ QStringList clippedCaptions(const QWidget *window)
             fault(w, "outside its holder");
         if (auto *b = qobject_cast<const QAbstractButton *>(w); b && !textFits(b))
             fault(w, "text cut off");
+        if (auto *b = qobject_cast<const QPushButton *>(w); b && b->text().isEmpty())
+            fault(w, "no text");
         if (auto *g = qobject_cast<const QGroupBox *>(w); g && !titleFits(g))
             fault(w, "title cut off");
         auto *label = qobject_cast<const QLabel *>(w);

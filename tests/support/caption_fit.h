@@ -1,5 +1,5 @@
 #pragma once
-// One check for every window in every language: nothing a user reads is cut off.
+// One check for every window in every language: nothing a user reads is missing or cut off.
 
 #include <QStringList>
 
@@ -7,10 +7,11 @@ class QWidget;
 
 namespace lorvex::test {
 
-// Names of the visible controls in window (and why) where a caption is cut
-// off: a button's or check box's text wider than its text area, a group
-// box's title wider than its frame, a label's text wider than the label, a
-// control outside its holder or a label over a neighbour. Empty when all fit.
+// Names of the visible controls in window (and why) where a caption is
+// missing or cut off: a push button without text, a button's or check box's
+// text wider than its text area, a group box's title wider than its frame, a
+// label's text wider than the label, a control outside its holder or a label
+// over a neighbour. Empty when all fit.
 QStringList clippedCaptions(const QWidget *window);
 
 } // namespace lorvex::test

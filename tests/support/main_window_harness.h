@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -65,6 +66,17 @@ inline OpenedMenu fromMenu(QWidget *w, QPoint at, const char *action = nullptr, 
         action);
 }
 
+// The two rows of range boxes, each with its build button and list.
+struct Row {
+    const char *boxes[3], *button, *list;
+};
+inline const Row rows[] = {{{"ReferansOscBaşlamaKutusu", "ReferansOscBitişKutusu", "ReferansOscAdimKutusu"},
+                            "ReferansListesiYükleDüğmesi",
+                            "ReferansOscListesi"},
+                           {{"GirişFrekansiBaşlamaKutusu", "GirişFrekansiBitişKutusu", "GirişFrekansiAdimKutusu"},
+                            "GirişFrekansiListesiYükleDüğmesi",
+                            "GirişFrekansiListesi"}};
+
 struct MainWindow {
     // addHooks may add hooks before the window is made.
     explicit MainWindow(const QLocale &locale = turkish, std::function<void(AnaForm::Hooks &)> addHooks = {})
@@ -98,6 +110,13 @@ struct MainWindow {
         click(get(box));
         QTest::keyClick(get(box), Qt::Key_Backspace);
         QTest::keyClicks(get(box), text);
+    }
+    // Types the range "start|end|step" into row's boxes and clicks its build button.
+    void build(const Row &row, const char *range)
+    {
+        for (int i = 0; i < 3; ++i)
+            type(row.boxes[i], l(range)[i]);
+        click(get<QPushButton>(row.button));
     }
     void clickLine(const char *listName, const char *line)
     {
