@@ -106,6 +106,7 @@ private Q_SLOTS:
         s.write(keys::DilDosyasi, QStringLiteral("English"));
         s.write(keys::GuncellemeZamani, QStringLiteral("2"));
         s.writeDate(keys::GuncellemeKontrolu, QDate(2027, 1, 1));
+        s.writeDate(keys::GuncellemeTarihi, QDate(2026, 11, 20));
         const QByteArray before = test::readFile(r.home.settingsPath());
         QByteArray atWindow;
         AtWindowMade later([&] { atWindow = test::readFile(r.home.settingsPath()); });
@@ -115,6 +116,7 @@ private Q_SLOTS:
         QCOMPARE(atWindow, before);
         QCOMPARE(next.state.GuncellemeAraligi, UpdateSchedule::monthly);
         QCOMPARE(next.state.SonrakiKontrolTarihi, QDate(2027, 1, 1));
+        QCOMPARE(next.state.SonKontrolTarihi, QDate(2026, 11, 20));
         QVERIFY(next.state.DilAdi == QStringLiteral("English") && next.state.msg(141) != MessageTable::builtIn(141));
         QCOMPARE(caption, next.state.msg(141) + QStringLiteral(" (Esc)"));
     }

@@ -69,10 +69,6 @@ private Q_SLOTS:
             w.form->StringYükle();
         QCOMPARE(w.get<QPushButton>("ÇikişDüğmesi")->text(), s("Çıkış (Esc)"));
         QCOMPARE(w.form->windowTitle(), s("Tavoran - Lorvex (MC 145151-2) 1.02"));
-        for (const QLabel *label : w.form->findChildren<QLabel *>()) // every caption is set
-            QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
-        for (int i = 0; i < 7; ++i) // the legend's frame, the eighth, has none
-            QVERIFY(!w.form->findChild<QGroupBox *>(QStringLiteral("Çerçeve_%1").arg(i))->title().isEmpty());
         auto *list = w.get<QListWidget>(rows[0].list); // the focus starts on the empty list and shows there
         const QImage focused = list->grab().toImage();
         QVERIFY(list->hasFocus());

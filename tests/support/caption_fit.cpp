@@ -62,10 +62,16 @@ QStringList clippedCaptions(const QWidget *window)
             fault(w, "no text");
         if (auto *g = qobject_cast<const QGroupBox *>(w); g && !titleFits(g))
             fault(w, "title cut off");
+        // A frame round a lone check box (the main window's legend) needs no title.
+        if (auto *g = qobject_cast<const QGroupBox *>(w);
+            g && g->title().isEmpty() && !g->findChild<QCheckBox *>(QString(), Qt::FindDirectChildrenOnly))
+            fault(w, "no title");
         auto *label = qobject_cast<const QLabel *>(w);
         if (!label)
             continue;
-        if (!textFits(label))
+        if (label->text().isEmpty() && label->pixmap().isNull())
+            fault(w, "no text");
+        else if (!textFits(label))
             fault(w, "text cut off");
         for (const QWidget *other : holder->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (other != w && other->isVisibleTo(window) && other->geometry().intersects(w->geometry()))
