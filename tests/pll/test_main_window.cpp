@@ -251,8 +251,8 @@ private Q_SLOTS:
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
         for (const char *panel : {"Altlik_4", "Altlik_1", "Altlik_6"})
             QCOMPARE(fromMenu(w.get<QWidget>(panel), QPoint(2, 2)).name, QString());
-        // By keyboard at the focused N box: Shift+F10 and the Menu key, below the box; not F10 alone, not Shift with
-        // another key.
+        // By keyboard at the focused N box: Shift+F10 and the Menu key, below the box; not F10 alone, not Shift
+        // with another key, not at the total's box.
         auto *box = w.get<QCheckBox>("NOnayi_13");
         box->setFocus(Qt::TabFocusReason);
         const OpenedMenu byKeys = fromMenu(box, {}, "Menü_0", Qt::ShiftModifier | Qt::Key_F10);
@@ -262,6 +262,7 @@ private Q_SLOTS:
         QCOMPARE(w.text("SeçilenNToplamiKutusu"), s("16.383"));
         for (const QKeyCombination other : {QKeyCombination(Qt::Key_F10), Qt::ShiftModifier | Qt::Key_Tab})
             QCOMPARE(fromMenu(box, {}, nullptr, other).name, QString());
+        QCOMPARE(fromMenu(w.get("SeçilenNToplamiKutusu"), {}, nullptr, Qt::Key_Menu).name, QString());
         tick(w.get<QCheckBox>("OnayBilgisi"));
         QVERIFY(w.get<QCheckBox>("OnayBilgisi")->isChecked()); // the legend cannot be unticked
     }
