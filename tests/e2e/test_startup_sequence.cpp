@@ -165,6 +165,20 @@ private Q_SLOTS:
         QVERIFY2(box.text.contains(QStringLiteral("Hata Kodu: 1001\r\nHata Yeri: Module-1\r\n")), qPrintable(box.text));
     }
 
+    // A start while another copy holds the lock asks that copy forward and ends, writing nothing.
+    void secondStartAsksTheFirstForward()
+    {
+        Run r;
+        SingleInstance first(app_info::applicationId());
+        QVERIFY(first.tryBecomePrimary());
+        int asked = 0;
+        first.setActivationHandler([&] { ++asked; });
+        BaşlangiçModülü module(r.seams);
+        QCOMPARE(module.run(*qApp), 0);
+        QVERIFY(!module.mainWindow() && !QFile::exists(r.home.settingsPath()));
+        QTRY_COMPARE(asked, 1);
+    }
+
     // A second copy's request brings the running window back from the task bar.
     void runningCopyComesForward()
     {
